@@ -1,0 +1,29 @@
+#include "languagesetting.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+const char *const settingsFile = "config.ini";
+const char *const languageKey = "GeneralSettings/language";
+const char *const chineseCatalogue = ":/tr_SC.qm";
+} // namespace
+
+int readLanguageSetting() {
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    return settings.value(languageKey, LanguageEnglish).toInt();
+}
+
+void writeLanguageSetting(int language) {
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    settings.setValue(languageKey, language);
+}
+
+void installLanguage(QTranslator &translator) {
+    if (readLanguageSetting() != LanguageChinese)
+        return;
+    if (!translator.load(chineseCatalogue))
+        qWarning("Cannot load the catalogue %s", chineseCatalogue);
+    QCoreApplication::installTranslator(&translator);
+}

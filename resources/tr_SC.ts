@@ -1,0 +1,569 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 Open %2 %3 %4 | </source>
+        <translation>%1 打开 %2 %3 %4 | </translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>1 bit</source>
+        <translation>1 bit</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation>1.5</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>14400</source>
+        <translation>14400</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>2 bit</source>
+        <translation>2 bit</translation>
+    </message>
+    <message>
+        <source>2 byte</source>
+        <translation>2 byte</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>4 bit</source>
+        <translation>4 bit</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>485 telegram</source>
+        <translation>485报文</translation>
+    </message>
+    <message>
+        <source>485 to KNX</source>
+        <translation>485 to KNX</translation>
+    </message>
+    <message>
+        <source>485 to KNX(1 Byte)</source>
+        <translation>485 to KNX(1 Byte)</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>56000</source>
+        <translation>56000</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>6 bit</source>
+        <translation>6 bit</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>Ack</source>
+        <translation>应答</translation>
+    </message>
+    <message>
+        <source>Ack(+)</source>
+        <translation>应答(+)</translation>
+    </message>
+    <message>
+        <source>Ack(-)</source>
+        <translation>应答(-)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Addr.</source>
+        <translation>组地址</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>COM1</source>
+        <translation>COM1</translation>
+    </message>
+    <message>
+        <source>COM2</source>
+        <translation>COM2</translation>
+    </message>
+    <message>
+        <source>COM3</source>
+        <translation>COM3</translation>
+    </message>
+    <message>
+        <source>COM4</source>
+        <translation>COM4</translation>
+    </message>
+    <message>
+        <source>COM5</source>
+        <translation>COM5</translation>
+    </message>
+    <message>
+        <source>COM6</source>
+        <translation>COM6</translation>
+    </message>
+    <message>
+        <source>COM7</source>
+        <translation>COM7</translation>
+    </message>
+    <message>
+        <source>COM8</source>
+        <translation>COM8</translation>
+    </message>
+    <message>
+        <source>COM9</source>
+        <translation>COM9</translation>
+    </message>
+    <message>
+        <source>Cannot open database</source>
+        <translation>不能打开数据库。</translation>
+    </message>
+    <message>
+        <source>Cannot open the port
+Check to see if the serial port is occupied</source>
+        <translation>不能打开串口
+检查是否串口被占用</translation>
+    </message>
+    <message>
+        <source>Cannot write!</source>
+        <translation>不能写入！</translation>
+    </message>
+    <message>
+        <source>Chinese(&amp;C)</source>
+        <translation>中文(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Clear all?</source>
+        <translation>清除全部？</translation>
+    </message>
+    <message>
+        <source>Clear the receiving area</source>
+        <translation>清除接收区</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Close project(&amp;C)</source>
+        <translation>关闭工程(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Connection Options</source>
+        <translation>连接选项</translation>
+    </message>
+    <message>
+        <source>DTR</source>
+        <translation>DTR</translation>
+    </message>
+    <message>
+        <source>Data bits:</source>
+        <translation>数据位</translation>
+    </message>
+    <message>
+        <source>Debug Mode</source>
+        <translation>调试模式</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Document (*.txt *.dat);;All (*.*)</source>
+        <translation>Document (*.txt *.dat);;All (*.*)</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载数据</translation>
+    </message>
+    <message>
+        <source>Download %1 error!</source>
+        <translation>下载%1错误！</translation>
+    </message>
+    <message>
+        <source>Download error!</source>
+        <translation>下载错误！</translation>
+    </message>
+    <message>
+        <source>Download over!Success!Please change to working mode.</source>
+        <translation>下载完成！成功！请改变工作模式。</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>EVEN</translation>
+    </message>
+    <message>
+        <source>English(&amp;E)</source>
+        <translation>英语（English）(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Flow conntrol:</source>
+        <translation>流控位</translation>
+    </message>
+    <message>
+        <source>Flow control:</source>
+        <translation>流控位</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>发现</translation>
+    </message>
+    <message>
+        <source>Found serial configuration.</source>
+        <translation>发现串口配置。</translation>
+    </message>
+    <message>
+        <source>General Setting</source>
+        <translation>常用设置</translation>
+    </message>
+    <message>
+        <source>HARDWARE</source>
+        <translation>HARDWARE</translation>
+    </message>
+    <message>
+        <source>HEX disp.</source>
+        <translation>显示（16进制）</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>间隔值</translation>
+    </message>
+    <message>
+        <source>KNX telegram</source>
+        <translation>KNX报文</translation>
+    </message>
+    <message>
+        <source>KNX to 485</source>
+        <translation>KNX to 485</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(Language)(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>MARK</source>
+        <translation>MARK</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>No device found.</source>
+        <translation>没有发现设备。</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>没有发现</translation>
+    </message>
+    <message>
+        <source>Nothing to save...</source>
+        <translation>没有东西保存...</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>ODD</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open settings</source>
+        <translation>打开设置</translation>
+    </message>
+    <message>
+        <source>Open/Close COM</source>
+        <translation>打开/关闭串口</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>校验位</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>RS485 Conifguration</source>
+        <translation>RS485 配置软件</translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <translation>RTS</translation>
+    </message>
+    <message>
+        <source>Receive Data</source>
+        <translation>接收数据</translation>
+    </message>
+    <message>
+        <source>Receive data in hexadecimal</source>
+        <translation>数据（16进制）</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>Restart now?</source>
+        <translation>现在重启软件？</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>SPACE</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save data</source>
+        <translation>保存数据</translation>
+    </message>
+    <message>
+        <source>Save data received</source>
+        <translation>保存接收数据</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>保存设置</translation>
+    </message>
+    <message>
+        <source>Save the contents of the receiving area</source>
+        <translation>保存接收区数据</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>Serial Options</source>
+        <translation>串口选项</translation>
+    </message>
+    <message>
+        <source>Serial configure</source>
+        <translation>串口配置</translation>
+    </message>
+    <message>
+        <source>Serial port is not open | </source>
+        <translation>串口没有打开 | </translation>
+    </message>
+    <message>
+        <source>Setting debug mode successfully.</source>
+        <translation>设置调试模式成功。</translation>
+    </message>
+    <message>
+        <source>Setting serial port successfully.</source>
+        <translation>设置串口成功。</translation>
+    </message>
+    <message>
+        <source>Setting work mode successfully.</source>
+        <translation>设置工作模式成功。</translation>
+    </message>
+    <message>
+        <source>Site:&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</source>
+        <translation>Site:&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop bits:</source>
+        <translation>停止位</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>TX:%1B | RX:%2B</source>
+        <translation>TX:%1B | RX:%2B</translation>
+    </message>
+    <message>
+        <source>Telegram</source>
+        <translation>报文</translation>
+    </message>
+    <message>
+        <source>Telegram(+)</source>
+        <translation>报文(+)</translation>
+    </message>
+    <message>
+        <source>Telegram(-)</source>
+        <translation>报文(-)</translation>
+    </message>
+    <message>
+        <source>The rs485config developers</source>
+        <translation>The rs485config developers</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Tyte</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Unable to establish a database connection.</source>
+        <translation>不能建立数据库连接。</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Working Mode</source>
+        <translation>工作模式</translation>
+    </message>
+    <message>
+        <source>XONXOFF</source>
+        <translation>XONXOFF</translation>
+    </message>
+    <message>
+        <source>db Files (*.db);; db Files (*.db)</source>
+        <translation>db Files (*.db);; db Files (*.db)</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>response</source>
+        <translation>response</translation>
+    </message>
+    <message>
+        <source>telegram 1 byte telegram %1</source>
+        <translation>报文1 byte %1</translation>
+    </message>
+    <message>
+        <source>telegram 485 to knx(Write) %1</source>
+        <translation>telegram 485 to knx(写) %1</translation>
+    </message>
+    <message>
+        <source>telegram number</source>
+        <translation>报文数目</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+</context>
+</TS>
