@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QQueue>
+#include <QStringList>
+#include <QTimer>
+
+// Answers the modal dialogs a window opens while a test drives it and records
+// what they showed. Message boxes get the queued answers in turn, then the
+// default answer; file dialogs get the queued paths in turn (an empty path
+// cancels). Lives for one test function.
+class MessageBoxAnswerer : public QObject {
+    Q_OBJECT
+
+public:
+    struct Box {
+        QString title;
+        QString text;
+        QString informativeText;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    };
+    struct FileDialog {
+        QString title;
+        QString initialFile;
+        QStringList nameFilters;
+    };
+
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton defaultAnswer = QMessageBox::Ok);
+
+    void answerNext(QMessageBox::StandardButton button);
+    void answerFileDialog(const QString &path);
+
+    const QList<Box> &boxes() const { return seenBoxes; }
+    const QList<FileDialog> &fileDialogs() const { return seenFileDialogs; }
+    int count() const { return seenBoxes.size(); }
+    Box last() const { return seenBoxes.value(seenBoxes.size() - 1); }
+    QStringList texts() const;
+    void clear();
+
+    // Runs the event loop until at least n boxes have been answered.
+    bool waitForBoxes(int n, int timeoutMs = 5000);
+
+private:
+    void answerActiveDialog();
+    void answerBox(QMessageBox *box);
+    void answerFileDialog(class QFileDialog *dialog);
+
+    QMessageBox::StandardButton defaultAnswer;
+    QQueue<QMessageBox::StandardButton> answers;
+    QQueue<QString> paths;
+    QList<Box> seenBoxes;
+    QList<FileDialog> seenFileDialogs;
+    QTimer poll;
+};
