@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QTimer>
+
 namespace {
 const char *const programVersion = "V1.1.3";
 
@@ -9,20 +11,29 @@ void selectWholeRowsReadOnly(QTableWidget *table) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
+
+// The receive area holds the most recent lines only; appending stays cheap.
+void setupReceiveArea(QPlainTextEdit *area) {
+    QFont font("Courier New [Cronyx]", 10);
+    font.setStyleHint(QFont::TypeWriter);
+    area->setFont(font);
+    area->setUndoRedoEnabled(false);
+    area->setMaximumBlockCount(ReceivedText::MaxLines);
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow) {
     ui->setupUi(this);
-
-    QFont receiveFont("Courier New [Cronyx]", 10);
-    receiveFont.setStyleHint(QFont::TypeWriter);
-    ui->textEditRecv->setFont(receiveFont);
-
+    m_work_para = WorkPara();
+    setupReceiveArea(ui->textEditRecv);
+    fillPortList();
     ui->tableWidget_485toknx_w->setRowCount(0);
+
     setupStatusBar();
     portOpen = false;
+    scanning = false;
     rxCount = 0;
     txCount = 0;
     updateStatusBar();
@@ -32,15 +43,27 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
         selectWholeRowsReadOnly(table);
 
+    scanMatrix.clear();
+    scanTimer = makeTimer(400, false, &MainWindow::sScanTimeout);
+    readComTimer = makeTimer(50, true, &MainWindow::readComTimeout);
+    readBacklogTimer = makeTimer(50, true, &MainWindow::readComTimeout);
+
     setWindowTitle(windowTitle() + " " + programVersion);
-
-    ui->pushButton_1byte_send_n->setEnabled(false);
-    ui->pushButton_1byte_send_p->setEnabled(false);
-    ui->pushButton_485toknx_w_send->setEnabled(false);
-
+    setSendButtonsEnabled(false);
     setupLanguageMenu();
 }
 
 MainWindow::~MainWindow() {
     delete ui;
+    if (portOpen)
+        myCom->close();
+    delete myCom;
+}
+
+QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)()) {
+    auto *timer = new QTimer(this);
+    timer->setInterval(interval);
+    timer->setSingleShot(singleShot);
+    connect(timer, &QTimer::timeout, this, slot);
+    return timer;
 }

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "frame.h"
+#include "receivedtext.h"
+#include "scanmatrix.h"
+
 #include <QMainWindow>
+#include <QSerialPort>
 
 class QLabel;
+class QProgressBar;
+class QTimer;
 
 namespace Ui {
 class MainWindow;
@@ -16,21 +23,86 @@ public:
     ~MainWindow() override;
 
 private slots:
+    void on_pushButtonOpen_clicked();
+    void readMyCom();
+    void readComTimeout();
+    void on_pushButtonSave_clicked();
+    void on_pushButtonClear_clicked();
+    void on_pushButtonDebug_clicked();
+    void on_pushButtonConfigSerial_clicked();
+    void on_pushButtonScan_clicked();
+    void sScanTimeout();
+    void on_pushButtonWorkMode_clicked();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
 
 private:
+    // The command whose answer is awaited and the length of that answer.
+    struct WorkPara {
+        qint32 mode = E_FUNC_MODE_NONE;
+        qint32 expect_len = 0;
+    };
+
+    QTimer *makeTimer(int interval, bool singleShot, void (MainWindow::*slot)());
+
+    // Status bar
     void setupStatusBar();
     void updateStatusBar();
+    void showProgress(const QString &what, int value, int maximum, const QString &format);
+    void hideProgress();
+
+    // Port connection
+    void fillPortList();
+    void openPort();
+    void closePort();
+    void showOpenFailure(const QString &reason);
+    void setPortSelectorsEnabled(bool enabled);
+    void setSendButtonsEnabled(bool enabled);
+    void applyComSettings();
+    void portErrorOccurred(QSerialPort::SerialPortError error);
+    void closeLostPort();
+
+    // Receive path
+    void showReceiveData(const QByteArray &data);
+    void showSendData(const QByteArray &frame);
+    QString receiveAreaText() const;
+
+    // Gateway commands and answers
+    void sendCommand(WorkMode mode, int answerLength, quint8 command, const QByteArray &payload);
+    void sendFrame(const QByteArray &frame);
+    void checkReceiveData(const QByteArray &data);
+    void followSerialSetting();
+
+    // Device scan
+    void scanStep();
+    void showScanProgress();
+    void endScan();
+    void reportNothingFound();
+    void adoptScanAnswer(const SerialSettings &settings);
+
+    // Language
     void setupLanguageMenu();
     void chooseLanguage(int language);
     void askRestart();
 
     Ui::MainWindow *ui;
+    WorkPara m_work_para;
+    QSerialPort *myCom = nullptr;
     QLabel *statusLabel = nullptr;
     QLabel *siteLabel = nullptr;
+    ScanMatrix scanMatrix;
     bool portOpen = false;
+    bool scanning = false;
     qint64 rxCount = 0;
     qint64 txCount = 0;
+    QTimer *scanTimer = nullptr;
+    QTimer *readComTimer = nullptr;
+
+    // Shows bytes that cannot complete an answer while the line never falls quiet.
+    QTimer *readBacklogTimer = nullptr;
+    ReceivedText receivedText;
+    bool portLost = false;
+    QLabel *progressLabel = nullptr;
+    QProgressBar *progressBar = nullptr;
 };

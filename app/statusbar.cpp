@@ -2,14 +2,17 @@
 #include "ui_mainwindow.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 void MainWindow::setupStatusBar() {
     statusLabel = new QLabel(this);
+    statusLabel->setObjectName("statusLabel");
     statusLabel->setMinimumSize(150, 20);
     statusLabel->setFrameShape(QFrame::Panel);
     statusLabel->setFrameShadow(QFrame::Sunken);
 
     siteLabel = new QLabel(this);
+    siteLabel->setObjectName("siteLabel");
     siteLabel->setFrameShape(QFrame::Panel);
     siteLabel->setFrameShadow(QFrame::Sunken);
     siteLabel->setOpenExternalLinks(true);
@@ -20,6 +23,16 @@ void MainWindow::setupStatusBar() {
 
     ui->statusBar->addPermanentWidget(statusLabel, 0);
     ui->statusBar->addPermanentWidget(siteLabel, 0);
+
+    // What a scan or a download has done so far, shown while one runs.
+    progressLabel = new QLabel(this);
+    progressLabel->setObjectName("progressLabel");
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName("progressBar");
+    progressBar->setMaximumWidth(160);
+    ui->statusBar->addWidget(progressLabel);
+    ui->statusBar->addWidget(progressBar);
+    hideProgress();
 }
 
 void MainWindow::updateStatusBar() {
@@ -32,4 +45,18 @@ void MainWindow::updateStatusBar() {
         text = tr("Serial port is not open | ");
     text += tr("TX:%1B | RX:%2B").arg(txCount).arg(rxCount);
     statusLabel->setText(text);
+}
+
+void MainWindow::showProgress(const QString &what, int value, int maximum, const QString &format) {
+    progressLabel->setText(what);
+    progressBar->setRange(0, maximum);
+    progressBar->setValue(value);
+    progressBar->setFormat(format);
+    progressLabel->show();
+    progressBar->show();
+}
+
+void MainWindow::hideProgress() {
+    progressLabel->hide();
+    progressBar->hide();
 }

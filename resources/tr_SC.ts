@@ -8,6 +8,10 @@
         <translation>%1 打开 %2 %3 %4 | </translation>
     </message>
     <message>
+        <source>%v of %m tried</source>
+        <translation>已尝试 %v / %m</translation>
+    </message>
+    <message>
         <source>1</source>
         <translation>1</translation>
     </message>
@@ -442,6 +446,10 @@ Check to see if the serial port is occupied</source>
         <translation>扫描</translation>
     </message>
     <message>
+        <source>Scanning %1 %2 %3</source>
+        <translation>正在扫描 %1 %2 %3</translation>
+    </message>
+    <message>
         <source>Send</source>
         <translation>发送</translation>
     </message>
@@ -504,6 +512,12 @@ Check to see if the serial port is occupied</source>
     <message>
         <source>The rs485config developers</source>
         <translation>The rs485config developers</translation>
+    </message>
+    <message>
+        <source>The serial port was lost.
+Check the cable and the adapter, then open the port again.</source>
+        <translation>串口已断开。
+请检查电缆和适配器，然后重新打开串口。</translation>
     </message>
     <message>
         <source>Tip</source>

@@ -1,5 +1,6 @@
 #include "pseudoterminal.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <cerrno>
@@ -94,8 +95,9 @@ QByteArray PseudoTerminal::read(int n, int timeoutMs) {
         result += readAvailable();
         if (result.size() >= n || deadline.hasExpired())
             break;
+        QCoreApplication::processEvents();
         pollfd readable{master, POLLIN, 0};
-        ::poll(&readable, 1, int(qMin<qint64>(deadline.remainingTime(), 50)));
+        ::poll(&readable, 1, int(qMin<qint64>(deadline.remainingTime(), 5)));
     }
     return result;
 }

@@ -30,7 +30,9 @@ public:
     QByteArray readAvailable();
     // Writes all bytes, waiting while the line is full; false on an error.
     bool write(const QByteArray &bytes);
-    // Reads until at least n bytes have arrived or the time is up.
+    // Reads until at least n bytes have arrived or the time is up, handling
+    // the application's events meanwhile, so that a writer on the same thread
+    // goes on.
     QByteArray read(int n, int timeoutMs);
 
     LineSettings lineSettings() const;

@@ -1,0 +1,38 @@
+#include "portnames.h"
+
+QStringList portEntries(const QString &extraPorts, const QStringList &foundPortNames) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(extraPorts);
+    return windowsPortEntries(foundPortNames);
+#else
+    return extraPorts.split(':', Qt::SkipEmptyParts) + foundPortNames;
+#endif
+}
+
+QStringList windowsPortEntries(const QStringList &foundPortNames) {
+    QStringList entries;
+    for (const QString &name : foundPortNames) {
+        if (name.toLower().startsWith("com"))
+            entries << name;
+    }
+    return entries;
+}
+
+std::optional<QString> systemPortName(const QString &entry) {
+#ifdef Q_OS_WIN
+    return windowsSystemPortName(entry);
+#else
+    if (entry.isEmpty())
+        return std::nullopt;
+    return entry;
+#endif
+}
+
+std::optional<QString> windowsSystemPortName(const QString &entry) {
+    const QString number = entry.mid(3);
+    bool ok = false;
+    const int value = number.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return (value <= 9 ? QString("COM") : QString("\\\\.\\COM")) + number;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSerialPort>
+#include <QString>
+
+// The line parameters chosen in the connection selectors.
+struct PortSettings {
+    qint32 baudRate = 19200;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
+};
+
+// The selectors' texts as they show them. Each is compared with the
+// translated literals of its list, first match wins; any other text, the empty
+// one included, gives the last fallback: 19200 baud, 8 data bits, no parity,
+// 1 stop bit, no flow control.
+struct PortTexts {
+    QString baudRate;
+    QString dataBits;
+    QString parity;
+    QString stopBits;
+    QString flowControl;
+};
+
+PortSettings portSettingsFromTexts(const PortTexts &texts);

@@ -1,0 +1,39 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+void MainWindow::on_pushButtonClear_clicked() {
+    rxCount = 0;
+    txCount = 0;
+    updateStatusBar();
+    ui->textEditRecv->clear();
+    receivedText.clear();
+}
+
+void MainWindow::on_pushButtonSave_clicked() {
+    if (receiveAreaText().isEmpty()) {
+        QMessageBox::information(this, tr("Tip"), tr("Nothing to save..."));
+        return;
+    }
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save data"), "./",
+                                                          tr("Document (*.txt *.dat);;All (*.*)"));
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QMessageBox::critical(this, tr("ERROR"), tr("Cannot write!"));
+        return;
+    }
+    file.write(receiveAreaText().toLatin1());
+}
+
+// The area's text with its line breaks as '\n'; received characters are
+// kept as they arrived (a plain-text export would turn 0xA0 into a blank).
+QString MainWindow::receiveAreaText() const {
+    QString text = ui->textEditRecv->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
