@@ -31,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (QTableWidget *table :
          {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
         selectWholeRowsReadOnly(table);
+    setupInputValidators();
 
     setWindowTitle(windowTitle() + " " + programVersion);
 
