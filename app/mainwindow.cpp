@@ -42,6 +42,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (QTableWidget *table :
          {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
         selectWholeRowsReadOnly(table);
+    setupInputValidators();
 
     scanMatrix.clear();
     scanTimer = makeTimer(400, false, &MainWindow::sScanTimeout);

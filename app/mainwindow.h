@@ -8,6 +8,7 @@
 #include <QSerialPort>
 
 class QLabel;
+class QModelIndex;
 class QProgressBar;
 class QTimer;
 
@@ -30,9 +31,26 @@ private slots:
     void on_pushButtonClear_clicked();
     void on_pushButtonDebug_clicked();
     void on_pushButtonConfigSerial_clicked();
+    void on_pushButton_1byte_add_clicked();
+    void on_pushButton_1byte_delete_clicked();
+    void on_pushButton_1byte_update_clicked();
+    void on_pushButton_485toknx_w_add_clicked();
+    void on_pushButton_485toknx_w_delete_clicked();
+    void on_pushButton_485toknx_w_update_clicked();
+    void on_pushButton_knxto485_w_add_clicked();
+    void on_pushButton_knxto485_w_delete_clicked();
+    void on_pushButton_knxto485_w_update_clicked();
+    void on_tableWidget_485toknx_w_clicked(const QModelIndex &index);
+    void on_tableWidget_1byte_clicked(const QModelIndex &index);
+    void on_tableWidget_knxto485_w_clicked(const QModelIndex &index);
+    void on_pushButton_485toknx_w_clear_clicked();
+    void on_pushButton_1byte_clear_clicked();
+    void on_pushButton_knxto485_w_clear_clicked();
     void on_pushButtonScan_clicked();
     void sScanTimeout();
     void on_pushButtonWorkMode_clicked();
+    void on_comboBox_485toknx_w_length_currentIndexChanged(int index);
+    void on_comboBox_knxto485_w_length_currentIndexChanged(int index);
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
@@ -85,6 +103,10 @@ private:
     void setupLanguageMenu();
     void chooseLanguage(int language);
     void askRestart();
+
+    // Telegram tables
+    void setupInputValidators();
+    void clearAllTables();
 
     Ui::MainWindow *ui;
     WorkPara m_work_para;

@@ -1,0 +1,46 @@
+#include "telegrampages.h"
+
+#include "recordchecks.h"
+#include "ui_mainwindow.h"
+
+TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind) {
+    switch (kind) {
+    case TelegramKind::Tele485ToKnxW:
+        return {ui.tableWidget_485toknx_w,
+                Tele485ToKnxW::mostRows,
+                &checkedCells<Tele485ToKnxW>,
+                {{0, ui.lineEdit_485toknx_w_name},
+                 {1, ui.lineEdit_485toknx_w_telegram},
+                 {2, ui.lineEdit_485toknx_w_ack},
+                 {4, ui.lineEdit_485toknx_w_addr},
+                 {5, ui.comboBox_485toknx_w_length},
+                 {6, ui.spinBox_485toknx_w_value},
+                 {3, ui.comboBox_485toknx_w_type}}};
+    case TelegramKind::Tele1Byte:
+        return {ui.tableWidget_1byte,
+                Tele1Byte::mostRows,
+                &checkedCells<Tele1Byte>,
+                {{0, ui.lineEdit_1byte_name},
+                 {1, ui.lineEdit_1byte_telegram1},
+                 {3, ui.lineEdit_1byte_telegram2},
+                 {2, ui.lineEdit_1byte_ack1},
+                 {4, ui.lineEdit_1byte_ack2},
+                 {5, ui.lineEdit_1byte_addr},
+                 {6, ui.comboBox_1byte_length},
+                 {7, ui.spinBox_1byte_min},
+                 {8, ui.spinBox_1byte_max},
+                 {9, ui.spinBox_1byte_interval}}};
+    case TelegramKind::TeleKnxTo485W:
+        return {ui.tableWidget_knxto485_w,
+                TeleKnxTo485W::mostRows,
+                &checkedCells<TeleKnxTo485W>,
+                {{0, ui.lineEdit_knxto485_w_name},
+                 {6, ui.lineEdit_knxto485_w_telegram},
+                 {3, ui.lineEdit_knxto485_w_addr},
+                 {4, ui.comboBox_knxto485_w_length},
+                 {5, ui.spinBox_knxto485_w_value},
+                 {1, ui.comboBox_knxto485_w_type},
+                 {2, ui.comboBox_knxto485_w_baudrate}}};
+    }
+    Q_UNREACHABLE();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+class QTableWidget;
+class QWidget;
+namespace Ui {
+class MainWindow;
+}
+
+// The three telegram pages, in the window's order.
+enum class TelegramKind { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
+
+// A widget of a page's editing panel and the column whose text it shows.
+struct PanelField {
+    int column;
+    QWidget *widget; // QLineEdit, QComboBox or QSpinBox
+};
+
+// What sets one telegram page apart from the others; the editing operations
+// are the same for all three.
+struct TelegramPage {
+    QTableWidget *table;
+    int mostRows;
+    // The record check of the page's kind, on cell texts.
+    std::optional<QStringList> (*checkedCells)(const QStringList &typed);
+    // Every column's widget, in the order a clicked row is copied into them
+    // (a length box before its value box).
+    QList<PanelField> panel;
+};
+
+TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind);
