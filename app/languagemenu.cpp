@@ -5,31 +5,37 @@
 
 #include <QMessageBox>
 
-void MainWindow::setupLanguageMenu() {
+void MainWindow::setupLanguageMenu()
+{
     const bool chinese = readLanguageSetting() == LanguageChinese;
     ui->actionChinese_C->setEnabled(!chinese);
     ui->actionEnglish_E->setEnabled(chinese);
 }
 
-void MainWindow::on_actionChinese_C_triggered() {
+void MainWindow::on_actionChinese_C_triggered()
+{
     chooseLanguage(LanguageChinese);
 }
 
-void MainWindow::on_actionEnglish_E_triggered() {
+void MainWindow::on_actionEnglish_E_triggered()
+{
     chooseLanguage(LanguageEnglish);
 }
 
-void MainWindow::on_actionQuit_Q_triggered() {
+void MainWindow::on_actionQuit_Q_triggered()
+{
     QCoreApplication::quit();
 }
 
 // The new language takes effect at the next start.
-void MainWindow::chooseLanguage(int language) {
+void MainWindow::chooseLanguage(int language)
+{
     writeLanguageSetting(language);
     askRestart();
 }
 
-void MainWindow::askRestart() {
+void MainWindow::askRestart()
+{
     const auto answer = QMessageBox::information(this, tr("Restart"), tr("Restart now?"),
                                                  QMessageBox::Ok | QMessageBox::Cancel);
     if (answer != QMessageBox::Ok)

@@ -10,17 +10,20 @@ const char *const languageKey = "GeneralSettings/language";
 const char *const chineseCatalogue = ":/tr_SC.qm";
 } // namespace
 
-int readLanguageSetting() {
+int readLanguageSetting()
+{
     QSettings settings(settingsFile, QSettings::IniFormat);
     return settings.value(languageKey, LanguageEnglish).toInt();
 }
 
-void writeLanguageSetting(int language) {
+void writeLanguageSetting(int language)
+{
     QSettings settings(settingsFile, QSettings::IniFormat);
     settings.setValue(languageKey, language);
 }
 
-void installLanguage(QTranslator &translator) {
+void installLanguage(QTranslator &translator)
+{
     if (readLanguageSetting() != LanguageChinese)
         return;
     if (!translator.load(chineseCatalogue))

@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QTranslator>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QApplication::addLibraryPath(QCoreApplication::applicationDirPath() + "/plugins");
 

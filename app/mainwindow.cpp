@@ -6,14 +6,16 @@
 namespace {
 const char *const programVersion = "V1.1.3";
 
-void selectWholeRowsReadOnly(QTableWidget *table) {
+void selectWholeRowsReadOnly(QTableWidget *table)
+{
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 // The receive area holds the most recent lines only; appending stays cheap.
-void setupReceiveArea(QPlainTextEdit *area) {
+void setupReceiveArea(QPlainTextEdit *area)
+{
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
@@ -24,7 +26,8 @@ void setupReceiveArea(QPlainTextEdit *area) {
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new Ui::MainWindow) {
+    , ui(new Ui::MainWindow)
+{
     ui->setupUi(this);
     m_work_para = WorkPara();
     setupReceiveArea(ui->textEditRecv);
@@ -54,14 +57,16 @@ MainWindow::MainWindow(QWidget *parent)
     setupLanguageMenu();
 }
 
-MainWindow::~MainWindow() {
+MainWindow::~MainWindow()
+{
     delete ui;
     if (portOpen)
         myCom->close();
     delete myCom;
 }
 
-QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)()) {
+QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)())
+{
     auto *timer = new QTimer(this);
     timer->setInterval(interval);
     timer->setSingleShot(singleShot);

@@ -16,7 +16,8 @@ namespace Ui {
 class MainWindow;
 }
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -57,7 +58,8 @@ private slots:
 
 private:
     // The command whose answer is awaited and the length of that answer.
-    struct WorkPara {
+    struct WorkPara
+    {
         qint32 mode = E_FUNC_MODE_NONE;
         qint32 expect_len = 0;
     };

@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
-void MainWindow::setupStatusBar() {
+void MainWindow::setupStatusBar()
+{
     statusLabel = new QLabel(this);
     statusLabel->setObjectName("statusLabel");
     statusLabel->setMinimumSize(150, 20);
@@ -35,7 +36,8 @@ void MainWindow::setupStatusBar() {
     hideProgress();
 }
 
-void MainWindow::updateStatusBar() {
+void MainWindow::updateStatusBar()
+{
     QString text;
     if (portOpen)
         text = tr("%1 Open %2 %3 %4 | ")
@@ -47,7 +49,8 @@ void MainWindow::updateStatusBar() {
     statusLabel->setText(text);
 }
 
-void MainWindow::showProgress(const QString &what, int value, int maximum, const QString &format) {
+void MainWindow::showProgress(const QString &what, int value, int maximum, const QString &format)
+{
     progressLabel->setText(what);
     progressBar->setRange(0, maximum);
     progressBar->setValue(value);
@@ -56,7 +59,8 @@ void MainWindow::showProgress(const QString &what, int value, int maximum, const
     progressBar->show();
 }
 
-void MainWindow::hideProgress() {
+void MainWindow::hideProgress()
+{
     progressLabel->hide();
     progressBar->hide();
 }

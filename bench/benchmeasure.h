@@ -8,7 +8,8 @@
 #include <unistd.h>
 
 // Resident memory of this process in MB.
-inline double residentMegabytes() {
+inline double residentMegabytes()
+{
     QFile statm("/proc/self/statm");
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
@@ -17,14 +18,17 @@ inline double residentMegabytes() {
 }
 
 // The longest time the event loop went without running a 5 ms timer.
-class StallMeter : public QObject {
+class StallMeter : public QObject
+{
 public:
-    StallMeter() {
+    StallMeter()
+    {
         tick.setInterval(5);
         connect(&tick, &QTimer::timeout, this,
                 [this] { longest = qMax(longest, sinceLast.restart()); });
     }
-    void start() {
+    void start()
+    {
         longest = 0;
         sinceLast.start();
         tick.start();

@@ -17,12 +17,14 @@
 #include <thread>
 
 namespace {
-qint64 receivedCount(const WindowUnderTest &w) {
+qint64 receivedCount(const WindowUnderTest &w)
+{
     static const QRegularExpression rx("RX:(\\d+)B");
     return rx.match(w.statusText()).captured(1).toLongLong();
 }
 
-QByteArray sampleData(bool hex) {
+QByteArray sampleData(bool hex)
+{
     QByteArray data(64 * 1024, '\0');
     QRandomGenerator random(7);
     for (char &byte : data) {
@@ -34,7 +36,8 @@ QByteArray sampleData(bool hex) {
     return data;
 }
 
-void run(bool hex, qint64 total) {
+void run(bool hex, qint64 total)
+{
     PseudoTerminal pty;
     WindowUnderTest w({pty.slavePath()});
     w.window().show();
@@ -70,7 +73,8 @@ void run(bool hex, qint64 total) {
 }
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const qint64 mib = argc > 1 ? QByteArray(argv[1]).toLongLong() : 40;

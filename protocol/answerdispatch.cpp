@@ -6,7 +6,8 @@
 
 // Acts on a block of exactly the awaited length according to the command
 // that is outstanding. Later blocks are only shown until the next command.
-void MainWindow::checkReceiveData(const QByteArray &data) {
+void MainWindow::checkReceiveData(const QByteArray &data)
+{
     m_work_para.expect_len = 0;
     if (!isAnswerFrame(data))
         return;
@@ -30,7 +31,8 @@ void MainWindow::checkReceiveData(const QByteArray &data) {
 }
 
 // The gateway now talks with the parameters it was given.
-void MainWindow::followSerialSetting() {
+void MainWindow::followSerialSetting()
+{
     ui->comboBoxBaudRate->setCurrentIndex(ui->comboBoxBaudRate_set->currentIndex());
     ui->comboBoxStopBit->setCurrentIndex(ui->comboBoxStopBit_set->currentIndex());
     ui->comboBoxParity->setCurrentIndex(ui->comboBoxParity_set->currentIndex());

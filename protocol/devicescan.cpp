@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-void MainWindow::on_pushButtonScan_clicked() {
+void MainWindow::on_pushButtonScan_clicked()
+{
     if (scanning) {
         endScan();
         scanMatrix.clear();
@@ -17,14 +18,16 @@ void MainWindow::on_pushButtonScan_clicked() {
     scanStep();
 }
 
-void MainWindow::sScanTimeout() {
+void MainWindow::sScanTimeout()
+{
     scanTimer->stop();
     scanStep();
 }
 
 // Puts the next combination on the line and probes it. One tick after the last
 // probe, with no answer, the scan ends as not found.
-void MainWindow::scanStep() {
+void MainWindow::scanStep()
+{
     m_work_para.mode = E_FUNC_MODE_SCAN;
     m_work_para.expect_len = ScanAnswerLength;
 
@@ -43,7 +46,8 @@ void MainWindow::scanStep() {
     scanTimer->start();
 }
 
-void MainWindow::showScanProgress() {
+void MainWindow::showScanProgress()
+{
     showProgress(tr("Scanning %1 %2 %3")
                      .arg(ui->comboBoxBaudRate->currentText(), ui->comboBoxStopBit->currentText(),
                           ui->comboBoxParity->currentText()),
@@ -51,20 +55,23 @@ void MainWindow::showScanProgress() {
                  tr("%v of %m tried"));
 }
 
-void MainWindow::endScan() {
+void MainWindow::endScan()
+{
     scanning = false;
     ui->pushButtonOpen->setEnabled(true);
     ui->pushButtonScan->setText(tr("Scan"));
     hideProgress();
 }
 
-void MainWindow::reportNothingFound() {
+void MainWindow::reportNothingFound()
+{
     endScan();
     m_work_para.expect_len = 0;
     QMessageBox::information(this, tr("Not found"), tr("No device found."));
 }
 
-void MainWindow::adoptScanAnswer(const SerialSettings &settings) {
+void MainWindow::adoptScanAnswer(const SerialSettings &settings)
+{
     if (scanTimer->isActive())
         scanTimer->stop();
     ui->comboBoxBaudRate->setCurrentIndex(settings.baudIndex);

@@ -7,14 +7,16 @@ constexpr int ParityItems = 3;
 constexpr int FallbackBaudIndex = 5; // 38400
 } // namespace
 
-quint16 byteSum(const QByteArray &data) {
+quint16 byteSum(const QByteArray &data)
+{
     quint16 sum = 0;
     for (char byte : data)
         sum = quint16(sum + quint8(byte));
     return sum;
 }
 
-QByteArray buildFrame(quint8 command, const QByteArray &payload) {
+QByteArray buildFrame(quint8 command, const QByteArray &payload)
+{
     Q_ASSERT(payload.size() <= 252);
     QByteArray frame;
     frame.reserve(payload.size() + FrameOverhead);
@@ -30,25 +32,30 @@ QByteArray buildFrame(quint8 command, const QByteArray &payload) {
     return frame;
 }
 
-QByteArray scanProbePayload() {
+QByteArray scanProbePayload()
+{
     return QByteArrayLiteral("getParam");
 }
 
-QByteArray operatingModePayload(OperatingMode mode) {
+QByteArray operatingModePayload(OperatingMode mode)
+{
     return QByteArrayLiteral("workmode") + char(mode);
 }
 
-QByteArray serialParametersPayload(int baudIndex, int stopBitIndex, int parityIndex) {
+QByteArray serialParametersPayload(int baudIndex, int stopBitIndex, int parityIndex)
+{
     const char bytes[] = {char(baudIndex), char(stopBitIndex), char(parityIndex)};
     return QByteArray(bytes, sizeof bytes);
 }
 
-bool isAnswerFrame(const QByteArray &block) {
+bool isAnswerFrame(const QByteArray &block)
+{
     return block.size() >= 2 && quint8(block.at(0)) == FrameStart1 &&
            quint8(block.at(1)) == FrameStart0 && quint8(block.back()) == FrameEnd;
 }
 
-SerialSettings scanAnswerSettings(const QByteArray &answer) {
+SerialSettings scanAnswerSettings(const QByteArray &answer)
+{
     Q_ASSERT(answer.size() >= 7);
     SerialSettings settings;
     settings.baudIndex = quint8(answer.at(4));

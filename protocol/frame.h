@@ -64,7 +64,8 @@ bool isAnswerFrame(const QByteArray &block);
 // The serial settings a scan answer reports at offsets 4, 5 and 6, each as an
 // item index; an index out of its list gives 38400 baud, 1 stop bit or no
 // parity. The block must be a whole scan answer.
-struct SerialSettings {
+struct SerialSettings
+{
     int baudIndex = 0;
     int stopBitIndex = 0;
     int parityIndex = 0;

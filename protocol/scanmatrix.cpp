@@ -6,23 +6,27 @@ namespace {
 constexpr quint16 AllBaudRates = (1u << ScanMatrix::BaudRates) - 1;
 } // namespace
 
-void ScanMatrix::fill() {
+void ScanMatrix::fill()
+{
     for (auto &row : masks)
         for (quint16 &mask : row)
             mask = AllBaudRates;
 }
 
-void ScanMatrix::clear() {
+void ScanMatrix::clear()
+{
     for (auto &row : masks)
         for (quint16 &mask : row)
             mask = 0;
 }
 
-bool ScanMatrix::isEmpty() const {
+bool ScanMatrix::isEmpty() const
+{
     return remaining() == 0;
 }
 
-int ScanMatrix::remaining() const {
+int ScanMatrix::remaining() const
+{
     int count = 0;
     for (const auto &row : masks)
         for (quint16 mask : row)
@@ -30,7 +34,8 @@ int ScanMatrix::remaining() const {
     return count;
 }
 
-std::optional<ScanMatrix::Combination> ScanMatrix::takeNext() {
+std::optional<ScanMatrix::Combination> ScanMatrix::takeNext()
+{
     for (int stop = 0; stop < StopBits; ++stop) {
         for (int parity = 0; parity < Parities; ++parity) {
             quint16 &mask = masks[stop][parity];

@@ -9,14 +9,16 @@
 // is untried with them. They are tried slowest first, all nine baud rates at
 // 1 stop bit and no parity, then odd, then even parity; then the same at 1.5
 // and at 2 stop bits.
-class ScanMatrix {
+class ScanMatrix
+{
 public:
     static constexpr int BaudRates = 9;
     static constexpr int StopBits = 3;
     static constexpr int Parities = 3;
     static constexpr int Combinations = BaudRates * StopBits * Parities;
 
-    struct Combination {
+    struct Combination
+    {
         int baudIndex;
         int stopBitIndex;
         int parityIndex;

@@ -8,7 +8,8 @@
 #include <QSerialPortInfo>
 #include <QTimer>
 
-void MainWindow::fillPortList() {
+void MainWindow::fillPortList()
+{
     QStringList found;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         found << info.portName();
@@ -16,14 +17,16 @@ void MainWindow::fillPortList() {
     ui->comboBoxComm->addItems(portEntries(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"), found));
 }
 
-void MainWindow::on_pushButtonOpen_clicked() {
+void MainWindow::on_pushButtonOpen_clicked()
+{
     if (portOpen)
         closePort();
     else
         openPort();
 }
 
-void MainWindow::openPort() {
+void MainWindow::openPort()
+{
     const std::optional<QString> name = systemPortName(ui->comboBoxComm->currentText());
     if (!name) {
         showOpenFailure(QString());
@@ -51,7 +54,8 @@ void MainWindow::openPort() {
     updateStatusBar();
 }
 
-void MainWindow::closePort() {
+void MainWindow::closePort()
+{
     myCom->close();
     ui->groupBox_operation->setEnabled(false);
     setPortSelectorsEnabled(true);
@@ -61,7 +65,8 @@ void MainWindow::closePort() {
     updateStatusBar();
 }
 
-void MainWindow::showOpenFailure(const QString &reason) {
+void MainWindow::showOpenFailure(const QString &reason)
+{
     QMessageBox box(QMessageBox::Critical, tr("ERROR"),
                     tr("Cannot open the port\nCheck to see if the serial port is occupied"),
                     QMessageBox::Ok, this);
@@ -69,14 +74,16 @@ void MainWindow::showOpenFailure(const QString &reason) {
     box.exec();
 }
 
-void MainWindow::setPortSelectorsEnabled(bool enabled) {
+void MainWindow::setPortSelectorsEnabled(bool enabled)
+{
     ui->comboBoxBaudRate->setEnabled(enabled);
     ui->comboBoxComm->setEnabled(enabled);
     ui->comboBoxStopBit->setEnabled(enabled);
     ui->comboBoxParity->setEnabled(enabled);
 }
 
-void MainWindow::setSendButtonsEnabled(bool enabled) {
+void MainWindow::setSendButtonsEnabled(bool enabled)
+{
     ui->pushButton_1byte_send_n->setEnabled(enabled);
     ui->pushButton_1byte_send_p->setEnabled(enabled);
     ui->pushButton_485toknx_w_send->setEnabled(enabled);
@@ -85,7 +92,8 @@ void MainWindow::setSendButtonsEnabled(bool enabled) {
 // Puts the selected line parameters into effect on the open port, and into the
 // status bar. A setting the device cannot take (1.5 stop bits, parity on a
 // pseudo-terminal) is left as it was.
-void MainWindow::applyComSettings() {
+void MainWindow::applyComSettings()
+{
     if (!myCom)
         return;
     const PortSettings settings = portSettingsFromTexts(
@@ -108,7 +116,8 @@ void MainWindow::applyComSettings() {
 
 // A vanished device makes the port report errors in a tight loop while it
 // stays open: close it once, outside the port's own signal.
-void MainWindow::portErrorOccurred(QSerialPort::SerialPortError error) {
+void MainWindow::portErrorOccurred(QSerialPort::SerialPortError error)
+{
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
         return;
     if (!portOpen || portLost)
@@ -118,7 +127,8 @@ void MainWindow::portErrorOccurred(QSerialPort::SerialPortError error) {
     QTimer::singleShot(0, this, &MainWindow::closeLostPort);
 }
 
-void MainWindow::closeLostPort() {
+void MainWindow::closeLostPort()
+{
     portLost = false;
     if (!portOpen)
         return;

@@ -1,6 +1,7 @@
 #include "portnames.h"
 
-QStringList portEntries(const QString &extraPorts, const QStringList &foundPortNames) {
+QStringList portEntries(const QString &extraPorts, const QStringList &foundPortNames)
+{
 #ifdef Q_OS_WIN
     Q_UNUSED(extraPorts);
     return windowsPortEntries(foundPortNames);
@@ -9,7 +10,8 @@ QStringList portEntries(const QString &extraPorts, const QStringList &foundPortN
 #endif
 }
 
-QStringList windowsPortEntries(const QStringList &foundPortNames) {
+QStringList windowsPortEntries(const QStringList &foundPortNames)
+{
     QStringList entries;
     for (const QString &name : foundPortNames) {
         if (name.toLower().startsWith("com"))
@@ -18,7 +20,8 @@ QStringList windowsPortEntries(const QStringList &foundPortNames) {
     return entries;
 }
 
-std::optional<QString> systemPortName(const QString &entry) {
+std::optional<QString> systemPortName(const QString &entry)
+{
 #ifdef Q_OS_WIN
     return windowsSystemPortName(entry);
 #else
@@ -28,7 +31,8 @@ std::optional<QString> systemPortName(const QString &entry) {
 #endif
 }
 
-std::optional<QString> windowsSystemPortName(const QString &entry) {
+std::optional<QString> windowsSystemPortName(const QString &entry)
+{
     const QString number = entry.mid(3);
     bool ok = false;
     const int value = number.toInt(&ok, 10);

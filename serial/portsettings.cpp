@@ -3,13 +3,15 @@
 #include <QCoreApplication>
 
 namespace {
-template <typename Value> struct TextValue {
+template <typename Value> struct TextValue
+{
     const char *text;
     Value value;
 };
 
 template <typename Value, size_t N>
-Value lookUp(const QString &text, const TextValue<Value> (&table)[N], Value fallback) {
+Value lookUp(const QString &text, const TextValue<Value> (&table)[N], Value fallback)
+{
     for (const TextValue<Value> &row : table) {
         if (text == QCoreApplication::translate("MainWindow", row.text))
             return row.value;
@@ -49,7 +51,8 @@ const TextValue<QSerialPort::FlowControl> flowControls[] = {
 };
 } // namespace
 
-PortSettings portSettingsFromTexts(const PortTexts &texts) {
+PortSettings portSettingsFromTexts(const PortTexts &texts)
+{
     PortSettings settings;
     settings.baudRate = lookUp(texts.baudRate, baudRates, qint32(19200));
     settings.dataBits = lookUp(texts.dataBits, dataBits, QSerialPort::Data8);

@@ -4,7 +4,8 @@
 #include <QString>
 
 // The line parameters chosen in the connection selectors.
-struct PortSettings {
+struct PortSettings
+{
     qint32 baudRate = 19200;
     QSerialPort::DataBits dataBits = QSerialPort::Data8;
     QSerialPort::Parity parity = QSerialPort::NoParity;
@@ -16,7 +17,8 @@ struct PortSettings {
 // translated literals of its list, first match wins; any other text, the empty
 // one included, gives the last fallback: 19200 baud, 8 data bits, no parity,
 // 1 stop bit, no flow control.
-struct PortTexts {
+struct PortTexts
+{
     QString baudRate;
     QString dataBits;
     QString parity;

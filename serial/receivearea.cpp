@@ -5,7 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-void MainWindow::on_pushButtonClear_clicked() {
+void MainWindow::on_pushButtonClear_clicked()
+{
     rxCount = 0;
     txCount = 0;
     updateStatusBar();
@@ -13,7 +14,8 @@ void MainWindow::on_pushButtonClear_clicked() {
     receivedText.clear();
 }
 
-void MainWindow::on_pushButtonSave_clicked() {
+void MainWindow::on_pushButtonSave_clicked()
+{
     if (receiveAreaText().isEmpty()) {
         QMessageBox::information(this, tr("Tip"), tr("Nothing to save..."));
         return;
@@ -32,7 +34,8 @@ void MainWindow::on_pushButtonSave_clicked() {
 
 // The area's text with its line breaks as '\n'; received characters are
 // kept as they arrived (a plain-text export would turn 0xA0 into a blank).
-QString MainWindow::receiveAreaText() const {
+QString MainWindow::receiveAreaText() const
+{
     QString text = ui->textEditRecv->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;

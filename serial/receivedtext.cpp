@@ -4,7 +4,8 @@ namespace {
 const char hexDigits[] = "0123456789ABCDEF";
 } // namespace
 
-QString byteArrayToHexStr(const QByteArray &data) {
+QString byteArrayToHexStr(const QByteArray &data)
+{
     QString text(data.size() * 3, Qt::Uninitialized);
     QChar *out = text.data();
     for (char byte : data) {
@@ -15,7 +16,8 @@ QString byteArrayToHexStr(const QByteArray &data) {
     return text;
 }
 
-QString ReceivedText::append(const QByteArray &chunk, bool hex) {
+QString ReceivedText::append(const QByteArray &chunk, bool hex)
+{
     QString text;
     text.reserve(chunk.size() * 3 + chunk.size() / HexBytesPerLine + 2);
     if (hex)
@@ -25,12 +27,14 @@ QString ReceivedText::append(const QByteArray &chunk, bool hex) {
     return text;
 }
 
-void ReceivedText::clear() {
+void ReceivedText::clear()
+{
     column = 0;
     afterCarriageReturn = false;
 }
 
-void ReceivedText::appendHex(QString &text, const QByteArray &chunk) {
+void ReceivedText::appendHex(QString &text, const QByteArray &chunk)
+{
     afterCarriageReturn = false;
     for (char byte : chunk) {
         if (column + 3 > LineLength) {
@@ -44,7 +48,8 @@ void ReceivedText::appendHex(QString &text, const QByteArray &chunk) {
     }
 }
 
-void ReceivedText::appendLatin1(QString &text, const QByteArray &chunk) {
+void ReceivedText::appendLatin1(QString &text, const QByteArray &chunk)
+{
     for (char byte : chunk) {
         if (byte == '\0')
             continue;

@@ -11,7 +11,8 @@ QString byteArrayToHexStr(const QByteArray &data);
 // the hexadecimal form in lines of HexBytesPerLine bytes, the text form (each
 // byte a Latin-1 character, zero bytes left out) with its own line breaks (CR,
 // LF or CR LF) and runs without one broken after LineLength characters.
-class ReceivedText {
+class ReceivedText
+{
 public:
     static constexpr int HexBytesPerLine = 32;
     static constexpr int LineLength = 3 * HexBytesPerLine;

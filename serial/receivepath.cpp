@@ -9,7 +9,8 @@
 // Bytes that can no longer complete an answer are shown at the latest
 // readBacklogTimer later, and at once when a display chunk of them is waiting,
 // so that a line that never falls quiet is shown too, in bounded steps.
-void MainWindow::readMyCom() {
+void MainWindow::readMyCom()
+{
     const qint64 waiting = myCom->bytesAvailable();
     if (waiting == m_work_para.expect_len) {
         readComTimer->stop();
@@ -28,7 +29,8 @@ void MainWindow::readMyCom() {
         readBacklogTimer->start();
 }
 
-void MainWindow::readComTimeout() {
+void MainWindow::readComTimeout()
+{
     readComTimer->stop();
     readBacklogTimer->stop();
     if (!myCom || !myCom->isOpen())
@@ -36,7 +38,8 @@ void MainWindow::readComTimeout() {
     showReceiveData(myCom->readAll());
 }
 
-void MainWindow::showReceiveData(const QByteArray &data) {
+void MainWindow::showReceiveData(const QByteArray &data)
+{
     if (data.isEmpty())
         return;
     ui->textEditRecv->moveCursor(QTextCursor::End);
@@ -46,7 +49,8 @@ void MainWindow::showReceiveData(const QByteArray &data) {
     updateStatusBar();
 }
 
-void MainWindow::showSendData(const QByteArray &frame) {
+void MainWindow::showSendData(const QByteArray &frame)
+{
     if (frame.isEmpty())
         return;
     ui->textEditRecv->moveCursor(QTextCursor::End);

@@ -3,7 +3,8 @@
 #include <QStringList>
 
 namespace {
-int hexDigit(QChar c) {
+int hexDigit(QChar c)
+{
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
@@ -15,7 +16,8 @@ int hexDigit(QChar c) {
 }
 
 // The low eight bits of a hexadecimal number, or 0 for anything else.
-quint8 hexLowByte(const QString &piece) {
+quint8 hexLowByte(const QString &piece)
+{
     quint8 value = 0;
     for (const QChar c : piece) {
         const int digit = hexDigit(c);
@@ -27,7 +29,8 @@ quint8 hexLowByte(const QString &piece) {
 }
 
 // The low eight bits of a decimal number, or 0 for anything else.
-quint8 decimalLowByte(const QString &part) {
+quint8 decimalLowByte(const QString &part)
+{
     quint8 value = 0;
     for (const QChar c : part) {
         const char16_t u = c.unicode();
@@ -39,7 +42,8 @@ quint8 decimalLowByte(const QString &part) {
 }
 } // namespace
 
-QByteArray telegramBytes(const QString &cellText) {
+QByteArray telegramBytes(const QString &cellText)
+{
     QByteArray bytes;
     if (cellText.isEmpty())
         return bytes;
@@ -48,7 +52,8 @@ QByteArray telegramBytes(const QString &cellText) {
     return bytes;
 }
 
-QByteArray groupAddressBytes(const QString &addressText) {
+QByteArray groupAddressBytes(const QString &addressText)
+{
     const QStringList parts = addressText.split(QLatin1Char('/'));
     const quint8 main = decimalLowByte(parts.value(0)) & 0x1F;
     const quint8 middle = decimalLowByte(parts.value(1)) & 0x07;

@@ -7,14 +7,16 @@
 namespace {
 // One validator of the rule, shared by the fields.
 void shareInputRule(const QString &pattern, std::initializer_list<QLineEdit *> fields,
-                    QObject *owner) {
+                    QObject *owner)
+{
     auto *validator = new QRegularExpressionValidator(QRegularExpression(pattern), owner);
     for (QLineEdit *field : fields)
         field->setValidator(validator);
 }
 } // namespace
 
-void MainWindow::setupInputValidators() {
+void MainWindow::setupInputValidators()
+{
     shareInputRule(telegramInputPattern(),
                    {ui->lineEdit_485toknx_w_telegram, ui->lineEdit_1byte_telegram1,
                     ui->lineEdit_1byte_telegram2, ui->lineEdit_knxto485_w_telegram},

@@ -4,16 +4,19 @@
 
 namespace {
 // The value box takes the range of the length; a value outside it is clamped.
-void applyValueRange(QSpinBox *valueBox, int lengthIndex) {
+void applyValueRange(QSpinBox *valueBox, int lengthIndex)
+{
     const ValueRange range = valueRangeOfLength(lengthIndex);
     valueBox->setRange(range.minimum, range.maximum);
 }
 } // namespace
 
-void MainWindow::on_comboBox_485toknx_w_length_currentIndexChanged(int index) {
+void MainWindow::on_comboBox_485toknx_w_length_currentIndexChanged(int index)
+{
     applyValueRange(ui->spinBox_485toknx_w_value, index);
 }
 
-void MainWindow::on_comboBox_knxto485_w_length_currentIndexChanged(int index) {
+void MainWindow::on_comboBox_knxto485_w_length_currentIndexChanged(int index)
+{
     applyValueRange(ui->spinBox_knxto485_w_value, index);
 }

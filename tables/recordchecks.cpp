@@ -8,13 +8,15 @@
 #include <iterator>
 
 namespace {
-std::optional<QString> normalisedHexText(const QString &typed, const QRegularExpression &rule) {
+std::optional<QString> normalisedHexText(const QString &typed, const QRegularExpression &rule)
+{
     if (typed.size() % 3 != 2 || !rule.match(typed).hasMatch())
         return std::nullopt;
     return QString(typed).replace(QLatin1Char('-'), QLatin1Char(' '));
 }
 
-bool take(QString &text, std::optional<QString> (*normalise)(const QString &)) {
+bool take(QString &text, std::optional<QString> (*normalise)(const QString &))
+{
     const std::optional<QString> normalised = normalise(text);
     if (normalised)
         text = *normalised;
@@ -22,33 +24,39 @@ bool take(QString &text, std::optional<QString> (*normalise)(const QString &)) {
 }
 
 // An empty acknowledgement stands for none and is kept.
-bool takeAck(QString &ack) {
+bool takeAck(QString &ack)
+{
     return ack.isEmpty() || take(ack, normalisedAck);
 }
 
-QString valueOfType(const QString &ntype, const QStringList &types, const QString &value) {
+QString valueOfType(const QString &ntype, const QStringList &types, const QString &value)
+{
     return ntype == types.at(ReadTypeIndex) ? QString() : value;
 }
 } // namespace
 
-ValueRange valueRangeOfLength(int lengthIndex) {
+ValueRange valueRangeOfLength(int lengthIndex)
+{
     static const int maxima[] = {1, 3, 15, 63, 255, 65535};
     if (lengthIndex < 0 || lengthIndex >= int(std::size(maxima)))
         return {0, 1};
     return {0, maxima[lengthIndex]};
 }
 
-std::optional<QString> normalisedTelegram(const QString &typed) {
+std::optional<QString> normalisedTelegram(const QString &typed)
+{
     static const QRegularExpression rule(telegramInputPattern());
     return normalisedHexText(typed, rule);
 }
 
-std::optional<QString> normalisedAck(const QString &typed) {
+std::optional<QString> normalisedAck(const QString &typed)
+{
     static const QRegularExpression rule(ackInputPattern());
     return normalisedHexText(typed, rule);
 }
 
-std::optional<QString> normalisedGroupAddress(const QString &typed) {
+std::optional<QString> normalisedGroupAddress(const QString &typed)
+{
     static const QRegularExpression rule(groupAddressCellPattern());
     const QString address = QString(typed).replace(QLatin1Char('.'), QLatin1Char('/'));
     if (address.split(QLatin1Char('/')).size() != 3 || !rule.match(address).hasMatch() ||
@@ -57,7 +65,8 @@ std::optional<QString> normalisedGroupAddress(const QString &typed) {
     return address;
 }
 
-std::optional<Tele485ToKnxW> checkRecord(const Tele485ToKnxW &typed) {
+std::optional<Tele485ToKnxW> checkRecord(const Tele485ToKnxW &typed)
+{
     Tele485ToKnxW record = typed;
     if (record.telegram.isEmpty() || record.addr.isEmpty() ||
         !take(record.telegram, normalisedTelegram) || !takeAck(record.ack) ||
@@ -68,7 +77,8 @@ std::optional<Tele485ToKnxW> checkRecord(const Tele485ToKnxW &typed) {
     return record;
 }
 
-std::optional<Tele1Byte> checkRecord(const Tele1Byte &typed) {
+std::optional<Tele1Byte> checkRecord(const Tele1Byte &typed)
+{
     Tele1Byte record = typed;
     if (record.telegram_p.isEmpty() || record.telegram_n.isEmpty() || record.addr.isEmpty() ||
         !take(record.telegram_p, normalisedTelegram) ||
@@ -79,7 +89,8 @@ std::optional<Tele1Byte> checkRecord(const Tele1Byte &typed) {
     return record;
 }
 
-std::optional<TeleKnxTo485W> checkRecord(const TeleKnxTo485W &typed) {
+std::optional<TeleKnxTo485W> checkRecord(const TeleKnxTo485W &typed)
+{
     TeleKnxTo485W record = typed;
     if (record.telegram.isEmpty() || record.addr.isEmpty() ||
         !take(record.telegram, normalisedTelegram) || !take(record.addr, normalisedGroupAddress) ||

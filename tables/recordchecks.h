@@ -7,7 +7,8 @@
 // The checks a record passes before it enters a table, and the value range
 // that a length item allows.
 
-struct ValueRange {
+struct ValueRange
+{
     int minimum = 0;
     int maximum = 1;
 };
@@ -36,7 +37,8 @@ std::optional<Tele1Byte> checkRecord(const Tele1Byte &typed);
 std::optional<TeleKnxTo485W> checkRecord(const TeleKnxTo485W &typed);
 
 // The record check on cell texts, column 0 first.
-template <typename Record> std::optional<QStringList> checkedCells(const QStringList &typed) {
+template <typename Record> std::optional<QStringList> checkedCells(const QStringList &typed)
+{
     const std::optional<Record> record = checkRecord(recordFromCells<Record>(typed));
     if (!record)
         return std::nullopt;

@@ -10,7 +10,8 @@
 
 namespace {
 // A panel widget's content in cell form.
-QString cellTextOf(const QWidget *widget) {
+QString cellTextOf(const QWidget *widget)
+{
     if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
         return edit->text();
     if (const auto *box = qobject_cast<const QComboBox *>(widget))
@@ -22,7 +23,8 @@ QString cellTextOf(const QWidget *widget) {
 
 // A combo box selects the item of exactly the text, or none; a spin box takes
 // the decimal number (0 for an empty or non-numeric text), clamped to its range.
-void showCellText(QWidget *widget, const QString &text) {
+void showCellText(QWidget *widget, const QString &text)
+{
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         edit->setText(text);
     else if (auto *box = qobject_cast<QComboBox *>(widget))
@@ -32,14 +34,16 @@ void showCellText(QWidget *widget, const QString &text) {
 }
 
 // The page's record check on its panel.
-std::optional<QStringList> checkedPanel(const TelegramPage &page) {
+std::optional<QStringList> checkedPanel(const TelegramPage &page)
+{
     QStringList typed(page.panel.size());
     for (const PanelField &field : page.panel)
         typed[field.column] = cellTextOf(field.widget);
     return page.checkedCells(typed);
 }
 
-void writeRow(QTableWidget *table, int row, const QStringList &cells) {
+void writeRow(QTableWidget *table, int row, const QStringList &cells)
+{
     for (int column = 0; column < cells.size(); ++column) {
         if (QTableWidgetItem *item = table->item(row, column))
             item->setText(cells.at(column));
@@ -48,7 +52,8 @@ void writeRow(QTableWidget *table, int row, const QStringList &cells) {
     }
 }
 
-void addRow(const TelegramPage &page) {
+void addRow(const TelegramPage &page)
+{
     QTableWidget *table = page.table;
     if (table->rowCount() >= page.mostRows)
         return;
@@ -61,7 +66,8 @@ void addRow(const TelegramPage &page) {
     table->setCurrentCell(row, 0);
 }
 
-void updateRow(const TelegramPage &page) {
+void updateRow(const TelegramPage &page)
+{
     if (page.table->rowCount() == 0)
         return;
     const std::optional<QStringList> cells = checkedPanel(page);
@@ -73,13 +79,15 @@ void updateRow(const TelegramPage &page) {
     writeRow(page.table, row, *cells);
 }
 
-void deleteRow(const TelegramPage &page) {
+void deleteRow(const TelegramPage &page)
+{
     const int row = page.table->currentRow();
     if (page.table->rowCount() > 0 && row >= 0)
         page.table->removeRow(row);
 }
 
-void clearRows(const TelegramPage &page, QWidget *window) {
+void clearRows(const TelegramPage &page, QWidget *window)
+{
     if (page.table->rowCount() == 0)
         return;
     const auto answer =
@@ -89,7 +97,8 @@ void clearRows(const TelegramPage &page, QWidget *window) {
         page.table->setRowCount(0);
 }
 
-void loadRow(const TelegramPage &page) {
+void loadRow(const TelegramPage &page)
+{
     const int row = page.table->currentRow();
     if (page.table->rowCount() == 0 || row < 0)
         return;
@@ -100,68 +109,84 @@ void loadRow(const TelegramPage &page) {
 }
 } // namespace
 
-void MainWindow::on_pushButton_1byte_add_clicked() {
+void MainWindow::on_pushButton_1byte_add_clicked()
+{
     addRow(telegramPage(*ui, TelegramKind::Tele1Byte));
 }
 
-void MainWindow::on_pushButton_1byte_delete_clicked() {
+void MainWindow::on_pushButton_1byte_delete_clicked()
+{
     deleteRow(telegramPage(*ui, TelegramKind::Tele1Byte));
 }
 
-void MainWindow::on_pushButton_1byte_update_clicked() {
+void MainWindow::on_pushButton_1byte_update_clicked()
+{
     updateRow(telegramPage(*ui, TelegramKind::Tele1Byte));
 }
 
-void MainWindow::on_pushButton_485toknx_w_add_clicked() {
+void MainWindow::on_pushButton_485toknx_w_add_clicked()
+{
     addRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
 }
 
-void MainWindow::on_pushButton_485toknx_w_delete_clicked() {
+void MainWindow::on_pushButton_485toknx_w_delete_clicked()
+{
     deleteRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
 }
 
-void MainWindow::on_pushButton_485toknx_w_update_clicked() {
+void MainWindow::on_pushButton_485toknx_w_update_clicked()
+{
     updateRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
 }
 
-void MainWindow::on_pushButton_knxto485_w_add_clicked() {
+void MainWindow::on_pushButton_knxto485_w_add_clicked()
+{
     addRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
 }
 
-void MainWindow::on_pushButton_knxto485_w_delete_clicked() {
+void MainWindow::on_pushButton_knxto485_w_delete_clicked()
+{
     deleteRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
 }
 
-void MainWindow::on_pushButton_knxto485_w_update_clicked() {
+void MainWindow::on_pushButton_knxto485_w_update_clicked()
+{
     updateRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
 }
 
-void MainWindow::on_tableWidget_485toknx_w_clicked(const QModelIndex &) {
+void MainWindow::on_tableWidget_485toknx_w_clicked(const QModelIndex &)
+{
     loadRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
 }
 
-void MainWindow::on_tableWidget_1byte_clicked(const QModelIndex &) {
+void MainWindow::on_tableWidget_1byte_clicked(const QModelIndex &)
+{
     loadRow(telegramPage(*ui, TelegramKind::Tele1Byte));
 }
 
-void MainWindow::on_tableWidget_knxto485_w_clicked(const QModelIndex &) {
+void MainWindow::on_tableWidget_knxto485_w_clicked(const QModelIndex &)
+{
     loadRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
 }
 
-void MainWindow::on_pushButton_485toknx_w_clear_clicked() {
+void MainWindow::on_pushButton_485toknx_w_clear_clicked()
+{
     clearRows(telegramPage(*ui, TelegramKind::Tele485ToKnxW), this);
 }
 
-void MainWindow::on_pushButton_1byte_clear_clicked() {
+void MainWindow::on_pushButton_1byte_clear_clicked()
+{
     clearRows(telegramPage(*ui, TelegramKind::Tele1Byte), this);
 }
 
-void MainWindow::on_pushButton_knxto485_w_clear_clicked() {
+void MainWindow::on_pushButton_knxto485_w_clear_clicked()
+{
     clearRows(telegramPage(*ui, TelegramKind::TeleKnxTo485W), this);
 }
 
 // Empties the three tables without asking.
-void MainWindow::clearAllTables() {
+void MainWindow::clearAllTables()
+{
     for (const TelegramKind kind :
          {TelegramKind::Tele485ToKnxW, TelegramKind::Tele1Byte, TelegramKind::TeleKnxTo485W})
         telegramPage(*ui, kind).table->setRowCount(0);

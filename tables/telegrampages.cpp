@@ -3,7 +3,8 @@
 #include "recordchecks.h"
 #include "ui_mainwindow.h"
 
-TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind) {
+TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
+{
     switch (kind) {
     case TelegramKind::Tele485ToKnxW:
         return {ui.tableWidget_485toknx_w,

@@ -15,14 +15,16 @@ class MainWindow;
 enum class TelegramKind { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
 
 // A widget of a page's editing panel and the column whose text it shows.
-struct PanelField {
+struct PanelField
+{
     int column;
     QWidget *widget; // QLineEdit, QComboBox or QSpinBox
 };
 
 // What sets one telegram page apart from the others; the editing operations
 // are the same for all three.
-struct TelegramPage {
+struct TelegramPage
+{
     QTableWidget *table;
     int mostRows;
     // The record check of the page's kind, on cell texts.

@@ -9,7 +9,8 @@
 // is the text its cell holds, and `columns` lists the fields in column order.
 
 // An RS485 telegram that makes the gateway send a KNX group telegram.
-struct Tele485ToKnxW {
+struct Tele485ToKnxW
+{
     QString name;
     QString telegram; // hex telegram text, 1 to 64 bytes
     QString ack;      // hex telegram text, 1 to 32 bytes, or empty
@@ -23,7 +24,8 @@ struct Tele485ToKnxW {
 };
 
 // Two RS485 telegrams that step a 1-byte KNX value up (+) and down (-).
-struct Tele1Byte {
+struct Tele1Byte
+{
     QString name;
     QString telegram_p;
     QString ack_p;
@@ -40,7 +42,8 @@ struct Tele1Byte {
 };
 
 // A KNX group telegram that makes the gateway send an RS485 telegram.
-struct TeleKnxTo485W {
+struct TeleKnxTo485W
+{
     QString name;
     QString ntype;    // "write", "read" or "response"
     QString baudrate; // baud-rate item text
@@ -54,7 +57,8 @@ struct TeleKnxTo485W {
 };
 
 // The cell texts of a record, column 0 first.
-template <typename Record> QStringList cellsOf(const Record &record) {
+template <typename Record> QStringList cellsOf(const Record &record)
+{
     QStringList cells;
     for (QString Record::*field : Record::columns)
         cells << record.*field;
@@ -62,7 +66,8 @@ template <typename Record> QStringList cellsOf(const Record &record) {
 }
 
 // The record of a row's cell texts; a missing cell gives an empty field.
-template <typename Record> Record recordFromCells(const QStringList &cells) {
+template <typename Record> Record recordFromCells(const QStringList &cells)
+{
     Record record;
     for (int column = 0; column < int(Record::columns.size()); ++column)
         record.*Record::columns[column] = cells.value(column);

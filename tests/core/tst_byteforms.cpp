@@ -4,14 +4,16 @@
 
 namespace {
 // n pairs 00 01 02 ... FF 00 ..., separated by single spaces.
-QString pairs(int n) {
+QString pairs(int n)
+{
     QStringList bytes;
     for (int i = 0; i < n; ++i)
         bytes << QString::asprintf("%02x", i % 256);
     return bytes.join(' ');
 }
 
-QByteArray counting(int n) {
+QByteArray counting(int n)
+{
     QByteArray bytes;
     for (int i = 0; i < n; ++i)
         bytes.append(char(i % 256));
@@ -19,11 +21,13 @@ QByteArray counting(int n) {
 }
 } // namespace
 
-class TestByteForms : public QObject {
+class TestByteForms : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void groupAddressBytes_data() {
+    void groupAddressBytes_data()
+    {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("0/0/1") << "0/0/1" << QByteArray::fromHex("0001");
@@ -43,13 +47,15 @@ private slots:
         QTest::newRow("empty parts") << "//" << QByteArray::fromHex("0000");
     }
 
-    void groupAddressBytes() {
+    void groupAddressBytes()
+    {
         QFETCH(QString, address);
         QFETCH(QByteArray, bytes);
         QCOMPARE(::groupAddressBytes(address).toHex(' '), bytes.toHex(' '));
     }
 
-    void telegramBytes_data() {
+    void telegramBytes_data()
+    {
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("three bytes") << "01 02 03" << QByteArray::fromHex("010203");
@@ -70,7 +76,8 @@ private slots:
         QTest::newRow("300 pairs") << pairs(300) << counting(300);
     }
 
-    void telegramBytes() {
+    void telegramBytes()
+    {
         QFETCH(QString, cell);
         QFETCH(QByteArray, bytes);
         QCOMPARE(::telegramBytes(cell).toHex(' '), bytes.toHex(' '));

@@ -3,16 +3,19 @@
 #include <QTest>
 
 namespace {
-QByteArray hex(const char *text) {
+QByteArray hex(const char *text)
+{
     return QByteArray::fromHex(text);
 }
 } // namespace
 
-class TestFrame : public QObject {
+class TestFrame : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void workedExamples_data() {
+    void workedExamples_data()
+    {
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("scan probe") << buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload())
@@ -36,13 +39,15 @@ private slots:
                                            << hex("550C090A00000000000000740D");
     }
 
-    void workedExamples() {
+    void workedExamples()
+    {
         QFETCH(QByteArray, frame);
         QFETCH(QByteArray, expected);
         QCOMPARE(frame.toHex(' '), expected.toHex(' '));
     }
 
-    void lengthAndChecksumCarry() {
+    void lengthAndChecksumCarry()
+    {
         // 0x55 + 0x0C + LEN + CMD + 200 * 0xFF overflows the low byte many times.
         const QByteArray payload(200, char(0xFF));
         const QByteArray frame = buildFrame(CMD_ROW_1BYTE, payload);
@@ -54,13 +59,15 @@ private slots:
         QCOMPARE(quint8(frame.back()), FrameEnd);
     }
 
-    void checksumWrapsAt65536() {
+    void checksumWrapsAt65536()
+    {
         QCOMPARE(byteSum(QByteArray(257, char(0xFF))), quint16((257 * 0xFF) % 65536));
         QCOMPARE(byteSum(QByteArray(300, char(0xFF))), quint16((300 * 0xFF) % 65536));
         QCOMPARE(byteSum({}), quint16(0));
     }
 
-    void answerFraming_data() {
+    void answerFraming_data()
+    {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<bool>("framed");
         QTest::newRow("8 bytes") << hex("0C550000000000 0D") << true;
@@ -73,13 +80,15 @@ private slots:
         QTest::newRow("wrong end") << hex("0C55000000000000") << false;
     }
 
-    void answerFraming() {
+    void answerFraming()
+    {
         QFETCH(QByteArray, block);
         QFETCH(bool, framed);
         QCOMPARE(isAnswerFrame(block), framed);
     }
 
-    void scanAnswerSettingsClampOutOfRange_data() {
+    void scanAnswerSettingsClampOutOfRange_data()
+    {
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<int>("baud");
         QTest::addColumn<int>("stop");
@@ -89,7 +98,8 @@ private slots:
         QTest::newRow("first invalid") << hex("0C550000090300000 00D") << 5 << 0 << 0;
     }
 
-    void scanAnswerSettingsClampOutOfRange() {
+    void scanAnswerSettingsClampOutOfRange()
+    {
         QFETCH(QByteArray, answer);
         QFETCH(int, baud);
         QFETCH(int, stop);

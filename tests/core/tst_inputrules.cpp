@@ -4,14 +4,16 @@
 #include <QTest>
 
 namespace {
-QString hexBytes(int n) {
+QString hexBytes(int n)
+{
     QStringList bytes;
     for (int i = 0; i < n; ++i)
         bytes << QString::asprintf("%02x", i);
     return bytes.join('-');
 }
 
-QString patternOf(const QString &rule) {
+QString patternOf(const QString &rule)
+{
     if (rule == "telegram")
         return telegramInputPattern();
     if (rule == "ack")
@@ -20,13 +22,15 @@ QString patternOf(const QString &rule) {
 }
 } // namespace
 
-class TestInputRules : public QObject {
+class TestInputRules : public QObject
+{
     Q_OBJECT
 
 private slots:
     // What a field with the rule lets the user type: Invalid texts are refused,
     // Intermediate ones held but not yet complete.
-    void validation_data() {
+    void validation_data()
+    {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QValidator::State>("state");
@@ -76,7 +80,8 @@ private slots:
         row("non-ASCII digit", "address", QString::fromUtf8("1/2/\u0663"), invalid);
     }
 
-    void validation() {
+    void validation()
+    {
         QFETCH(QString, rule);
         QFETCH(QString, text);
         QFETCH(QValidator::State, state);
@@ -87,7 +92,8 @@ private slots:
 
     // The record checks match whole texts with these patterns; each text
     // holds a match but is none.
-    void patternsAreAnchored_data() {
+    void patternsAreAnchored_data()
+    {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("text");
         QTest::newRow("telegram, prefix") << telegramInputPattern() << "x01 02";
@@ -100,7 +106,8 @@ private slots:
         QTest::newRow("cell address, points") << groupAddressCellPattern() << "1.2.3";
     }
 
-    void patternsAreAnchored() {
+    void patternsAreAnchored()
+    {
         QFETCH(QString, pattern);
         QFETCH(QString, text);
         const QRegularExpression expression(pattern);

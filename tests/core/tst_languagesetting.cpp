@@ -5,17 +5,20 @@
 #include <QFile>
 #include <QTest>
 
-class TestLanguageSetting : public QObject {
+class TestLanguageSetting : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void missingFileReadsEnglishAndCreatesNothing() {
+    void missingFileReadsEnglishAndCreatesNothing()
+    {
         ScopedWorkDir dir;
         QCOMPARE(readLanguageSetting(), int(LanguageEnglish));
         QVERIFY(!QFile::exists(dir.filePath("config.ini")));
     }
 
-    void storedValue_data() {
+    void storedValue_data()
+    {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<int>("expected");
         QTest::newRow("chinese") << QByteArray("[GeneralSettings]\nlanguage=0\n") << 0;
@@ -27,7 +30,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << 1;
     }
 
-    void storedValue() {
+    void storedValue()
+    {
         QFETCH(QByteArray, contents);
         QFETCH(int, expected);
         ScopedWorkDir dir;
@@ -35,7 +39,8 @@ private slots:
         QCOMPARE(readLanguageSetting(), expected);
     }
 
-    void writeThenReadBack() {
+    void writeThenReadBack()
+    {
         ScopedWorkDir dir;
         writeLanguageSetting(LanguageChinese);
         QFile file(dir.filePath("config.ini"));
@@ -46,7 +51,8 @@ private slots:
     }
 
     // The file of the working directory counts, not one beside the program.
-    void workingDirectoryWinsOverProgramDirectory() {
+    void workingDirectoryWinsOverProgramDirectory()
+    {
         const QString besideProgram = QCoreApplication::applicationDirPath() + "/config.ini";
         QVERIFY(!QFile::exists(besideProgram));
         QFile beside(besideProgram);

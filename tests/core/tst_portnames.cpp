@@ -2,11 +2,13 @@
 
 #include <QTest>
 
-class TestPortNames : public QObject {
+class TestPortNames : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void windowsNames_data() {
+    void windowsNames_data()
+    {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
         QTest::newRow("COM3") << "COM3"
@@ -26,7 +28,8 @@ private slots:
         QTest::newRow("empty list") << "" << QString();
     }
 
-    void windowsNames() {
+    void windowsNames()
+    {
         QFETCH(QString, entry);
         QFETCH(QString, name);
         const std::optional<QString> systemName = windowsSystemPortName(entry);
@@ -35,19 +38,22 @@ private slots:
             QCOMPARE(*systemName, name);
     }
 
-    void windowsListKeepsComPortsInOrder() {
+    void windowsListKeepsComPortsInOrder()
+    {
         QCOMPARE(windowsPortEntries({"COM3", "ttyS0", "com1", "LPT1", "Com12"}),
                  QStringList({"COM3", "com1", "Com12"}));
     }
 
 #ifndef Q_OS_WIN
-    void linuxListsExtraPathsFirst() {
+    void linuxListsExtraPathsFirst()
+    {
         QCOMPARE(portEntries("/tmp/gw:/dev/pts/4:", {"ttyS0", "ttyUSB0"}),
                  QStringList({"/tmp/gw", "/dev/pts/4", "ttyS0", "ttyUSB0"}));
         QCOMPARE(portEntries(QString(), {}), QStringList());
     }
 
-    void linuxEntryOpensWhatItShows() {
+    void linuxEntryOpensWhatItShows()
+    {
         QCOMPARE(systemPortName("ttyUSB0").value(), QString("ttyUSB0"));
         QCOMPARE(systemPortName("/tmp/gw").value(), QString("/tmp/gw"));
         QVERIFY(!systemPortName(QString()).has_value());

@@ -2,11 +2,13 @@
 
 #include <QTest>
 
-class TestPortSettings : public QObject {
+class TestPortSettings : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void baudRates_data() {
+    void baudRates_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("rate");
         for (int rate : {2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200})
@@ -16,7 +18,8 @@ private slots:
         QTest::newRow("blank around") << QString(" 9600") << 19200;
     }
 
-    void baudRates() {
+    void baudRates()
+    {
         QFETCH(QString, text);
         QFETCH(int, rate);
         PortTexts texts;
@@ -24,7 +27,8 @@ private slots:
         QCOMPARE(portSettingsFromTexts(texts).baudRate, rate);
     }
 
-    void otherSettingsAndFallbacks() {
+    void otherSettingsAndFallbacks()
+    {
         const PortSettings defaults = portSettingsFromTexts({});
         QCOMPARE(defaults.dataBits, QSerialPort::Data8);
         QCOMPARE(defaults.parity, QSerialPort::NoParity);

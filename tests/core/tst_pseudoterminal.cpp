@@ -5,11 +5,13 @@
 #include <QTest>
 
 // The pty facts the serial tests and the virtual gateway rely on.
-class TestPseudoTerminal : public QObject {
+class TestPseudoTerminal : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void bytesCrossBothWaysUnchanged() {
+    void bytesCrossBothWaysUnchanged()
+    {
         PseudoTerminal pty;
         QVERIFY2(pty.isOpen(), qPrintable(pty.errorString()));
         QSerialPort port(pty.slavePath());
@@ -28,14 +30,16 @@ private slots:
         QCOMPARE(pty.read(all.size(), 1000), all);
     }
 
-    void lineSettingsOfTheOtherSide_data() {
+    void lineSettingsOfTheOtherSide_data()
+    {
         QTest::addColumn<int>("baudRate");
         QTest::addColumn<bool>("twoStopBits");
         for (int rate : {2400, 9600, 14400, 56000, 115200})
             QTest::addRow("%d", rate) << rate << (rate == 56000);
     }
 
-    void lineSettingsOfTheOtherSide() {
+    void lineSettingsOfTheOtherSide()
+    {
         QFETCH(int, baudRate);
         QFETCH(bool, twoStopBits);
         PseudoTerminal pty;
@@ -47,7 +51,8 @@ private slots:
         QCOMPARE(pty.lineSettings().twoStopBits, twoStopBits);
     }
 
-    void closingTheMasterIsSeenAsAnError() {
+    void closingTheMasterIsSeenAsAnError()
+    {
         PseudoTerminal pty;
         QSerialPort port(pty.slavePath());
         QVERIFY(port.open(QIODevice::ReadWrite));

@@ -2,17 +2,20 @@
 
 #include <QTest>
 
-class TestReceivedText : public QObject {
+class TestReceivedText : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void hexForm() {
+    void hexForm()
+    {
         QCOMPARE(byteArrayToHexStr(QByteArray::fromHex("550C0D")), QString("55 0C 0D "));
         QCOMPARE(byteArrayToHexStr(QByteArray::fromHex("00FFa0")), QString("00 FF A0 "));
         QCOMPARE(byteArrayToHexStr({}), QString());
     }
 
-    void hexLinesHoldAFixedNumberOfBytesAcrossChunks() {
+    void hexLinesHoldAFixedNumberOfBytesAcrossChunks()
+    {
         ReceivedText text;
         QString shown;
         for (int i = 0; i < 10; ++i)
@@ -24,20 +27,23 @@ private slots:
         QCOMPARE(lines[2], QString("AB ").repeated(6));
     }
 
-    void exactlyOneLineEndsWithoutABreak() {
+    void exactlyOneLineEndsWithoutABreak()
+    {
         ReceivedText text;
         QCOMPARE(text.append(QByteArray(32, '\x01'), true), QString("01 ").repeated(32));
         QCOMPARE(text.append(QByteArray(1, '\x02'), true), QString("\n02 "));
     }
 
-    void textFormKeepsEveryByteButZero() {
+    void textFormKeepsEveryByteButZero()
+    {
         ReceivedText text;
         QCOMPARE(text.append(QByteArray("OK\0X", 4), false), QString("OKX"));
         QCOMPARE(text.append(QByteArray("<b>a</b> &amp;  y"), false), QString("<b>a</b> &amp;  y"));
         QCOMPARE(text.append(QByteArray("\xE9\xA0"), false), QString::fromLatin1("\xE9\xA0"));
     }
 
-    void textFormLineBreaks() {
+    void textFormLineBreaks()
+    {
         ReceivedText text;
         QCOMPARE(text.append("a\r\nb\nc\rd", false), QString("a\nb\nc\nd"));
         // CR LF split between two chunks is one break.
@@ -47,7 +53,8 @@ private slots:
         QCOMPARE(text.append("\n\n", false), QString("\n\n"));
     }
 
-    void longTextRunsAreBroken() {
+    void longTextRunsAreBroken()
+    {
         ReceivedText text;
         const QString shown = text.append(QByteArray(250, 'x'), false);
         const QStringList lines = shown.split('\n');
@@ -56,7 +63,8 @@ private slots:
         QCOMPARE(lines[2].size(), 250 - 2 * ReceivedText::LineLength);
     }
 
-    void clearStartsANewLine() {
+    void clearStartsANewLine()
+    {
         ReceivedText text;
         text.append(QByteArray(31, '\x01'), true);
         text.clear();

@@ -6,7 +6,8 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 // n bytes 00 01 02 ..., separated by the separator.
-QString hexBytes(int n, QChar separator = ' ') {
+QString hexBytes(int n, QChar separator = ' ')
+{
     QStringList bytes;
     for (int i = 0; i < n; ++i)
         bytes << QString::asprintf("%02X", i);
@@ -20,26 +21,30 @@ const TeleKnxTo485W typedKnxTo485{"Blind", "write", "9600", "2/3/4", "2 byte", "
 const std::optional<QString> refused;
 
 template <typename Record>
-bool refusedWith(Record record, QString Record::*field, const QString &text) {
+bool refusedWith(Record record, QString Record::*field, const QString &text)
+{
     record.*field = text;
     return !checkRecord(record).has_value();
 }
 } // namespace
 
-class TestRecordChecks : public QObject {
+class TestRecordChecks : public QObject
+{
     Q_OBJECT
 
     // One field of typed485ToKnx replaced by the text; the record must be
     // refused, or accepted with the field stored as `stored` and every other
     // field unchanged.
-    void addFieldRows() {
+    void addFieldRows()
+    {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<std::optional<QString>>("stored");
     }
 
 private slots:
-    void tele485ToKnxWField_data() {
+    void tele485ToKnxWField_data()
+    {
         addFieldRows();
         const int telegram = 1, ack = 2, addr = 4;
         const std::optional<QString> normalised64 = hexBytes(64);
@@ -85,7 +90,8 @@ private slots:
         QTest::newRow("non-ASCII digit") << addr << QString::fromUtf8("1/2/\u0663") << refused;
     }
 
-    void tele485ToKnxWField() {
+    void tele485ToKnxWField()
+    {
         QFETCH(int, column);
         QFETCH(QString, typed);
         QFETCH(std::optional<QString>, stored);
@@ -102,7 +108,8 @@ private slots:
     }
 
     // The same telegram and address tests stand in the other two checks.
-    void telegramAndAddressInEveryKind_data() {
+    void telegramAndAddressInEveryKind_data()
+    {
         QTest::addColumn<QString>("telegram");
         QTest::addColumn<QString>("addr");
         QTest::addColumn<bool>("accepted");
@@ -120,7 +127,8 @@ private slots:
                                               << "3/4" << false;
     }
 
-    void telegramAndAddressInEveryKind() {
+    void telegramAndAddressInEveryKind()
+    {
         QFETCH(QString, telegram);
         QFETCH(QString, addr);
         QFETCH(bool, accepted);
@@ -141,7 +149,8 @@ private slots:
         QCOMPARE(checkRecord(minus).has_value(), accepted);
     }
 
-    void oneByteAcks_data() {
+    void oneByteAcks_data()
+    {
         QTest::addColumn<QString>("ackPlus");
         QTest::addColumn<QString>("ackMinus");
         QTest::addColumn<QStringList>("stored"); // empty: refused
@@ -155,7 +164,8 @@ private slots:
                                          << "C" << QStringList();
     }
 
-    void oneByteAcks() {
+    void oneByteAcks()
+    {
         QFETCH(QString, ackPlus);
         QFETCH(QString, ackMinus);
         QFETCH(QStringList, stored);
@@ -170,7 +180,8 @@ private slots:
 
     // Cells in column order, each normalised in its own way, so that a
     // column mix-up shows.
-    void checkedCellsKeepTheColumnOrder() {
+    void checkedCellsKeepTheColumnOrder()
+    {
         QCOMPARE(checkedCells<Tele485ToKnxW>(
                      {"Lamp", "01-02", "0a-0b", "write", "1.2.3", "2 byte", "40000"}),
                  QStringList({"Lamp", "01 02", "0a 0b", "write", "1/2/3", "2 byte", "40000"}));
@@ -186,7 +197,8 @@ private slots:
     }
 
     // The fields by name against the column order of the tables.
-    void columnsOfEachKind() {
+    void columnsOfEachKind()
+    {
         const QStringList cells = {"c0", "c1", "c2", "c3", "c4", "c5", "c6", "c7", "c8", "c9"};
         const auto w = recordFromCells<Tele485ToKnxW>(cells);
         QCOMPARE(QStringList({w.name, w.telegram, w.ack, w.ntype, w.addr, w.length, w.value}),
@@ -201,7 +213,8 @@ private slots:
         QCOMPARE(cellsOf(b), cells);
     }
 
-    void recordFromFewerCellsLeavesTheRestEmpty() {
+    void recordFromFewerCellsLeavesTheRestEmpty()
+    {
         const TeleKnxTo485W record = recordFromCells<TeleKnxTo485W>({"Blind", "read"});
         QCOMPARE(record.name, QString("Blind"));
         QCOMPARE(record.ntype, QString("read"));
@@ -209,7 +222,8 @@ private slots:
         QCOMPARE(cellsOf(record).size(), 7);
     }
 
-    void valueOfType_data() {
+    void valueOfType_data()
+    {
         QTest::addColumn<bool>("knxTo485");
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("storedValue");
@@ -225,7 +239,8 @@ private slots:
                                       << "40000";
     }
 
-    void valueOfType() {
+    void valueOfType()
+    {
         QFETCH(bool, knxTo485);
         QFETCH(QString, type);
         QFETCH(QString, storedValue);
@@ -242,7 +257,8 @@ private slots:
 
     // A selection that is no item of its list (a box left without selection
     // by a row read from a file) does not make a record.
-    void itemTextsMustBeItems() {
+    void itemTextsMustBeItems()
+    {
         QVERIFY(refusedWith(typed485ToKnx, &Tele485ToKnxW::ntype, "response"));
         QVERIFY(refusedWith(typed485ToKnx, &Tele485ToKnxW::ntype, "Read"));
         QVERIFY(refusedWith(typed485ToKnx, &Tele485ToKnxW::length, ""));
@@ -254,7 +270,8 @@ private slots:
         QVERIFY(!refusedWith(typedKnxTo485, &TeleKnxTo485W::baudrate, "115200"));
     }
 
-    void oneByteMinimumAboveMaximumIsAccepted() {
+    void oneByteMinimumAboveMaximumIsAccepted()
+    {
         Tele1Byte input = typed1Byte;
         input.min = "200";
         input.max = "10";
@@ -265,7 +282,8 @@ private slots:
                  QStringList({"200", "10", "7"}));
     }
 
-    void valueRanges_data() {
+    void valueRanges_data()
+    {
         QTest::addColumn<int>("lengthIndex");
         QTest::addColumn<int>("maximum");
         QTest::newRow("none selected") << -1 << 1;
@@ -278,7 +296,8 @@ private slots:
         QTest::newRow("past the list") << 6 << 1;
     }
 
-    void valueRanges() {
+    void valueRanges()
+    {
         QFETCH(int, lengthIndex);
         QFETCH(int, maximum);
         const ValueRange range = valueRangeOfLength(lengthIndex);

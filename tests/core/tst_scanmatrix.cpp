@@ -2,11 +2,13 @@
 
 #include <QTest>
 
-class TestScanMatrix : public QObject {
+class TestScanMatrix : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void triesEveryCombinationOnceInBindingOrder() {
+    void triesEveryCombinationOnceInBindingOrder()
+    {
         ScanMatrix matrix;
         QVERIFY(matrix.isEmpty());
         matrix.fill();
@@ -24,7 +26,8 @@ private slots:
         QVERIFY(matrix.isEmpty());
     }
 
-    void clearLeavesNothing() {
+    void clearLeavesNothing()
+    {
         ScanMatrix matrix;
         matrix.fill();
         matrix.takeNext();

@@ -4,29 +4,34 @@
 #include <QTest>
 
 namespace {
-QByteArray hex(const char *text) {
+QByteArray hex(const char *text)
+{
     return QByteArray::fromHex(text);
 }
 
 const QByteArray Probe = hex("550C0B00676574506172616D039D0D");
 
-QByteArray withByte(QByteArray frame, int offset, quint8 value) {
+QByteArray withByte(QByteArray frame, int offset, quint8 value)
+{
     frame[offset] = char(value);
     return frame;
 }
 
 // Feeds the bytes, then ends the burst; returns every frame found.
-QList<QByteArray> framesOf(CommandFrameParser &parser, const QByteArray &bytes) {
+QList<QByteArray> framesOf(CommandFrameParser &parser, const QByteArray &bytes)
+{
     const QList<QByteArray> frames = parser.feed(bytes);
     return frames + parser.flush();
 }
 } // namespace
 
-class TestCommandFrameParser : public QObject {
+class TestCommandFrameParser : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void acceptsEachCommandFrame_data() {
+    void acceptsEachCommandFrame_data()
+    {
         QTest::addColumn<QByteArray>("frame");
         QTest::newRow("scan probe") << Probe;
         QTest::newRow("debug mode") << hex("550C0C01776F726B6D6F64650103D70D");
@@ -41,7 +46,8 @@ private slots:
         QTest::newRow("unknown command, no payload") << buildFrame(0x07, {});
     }
 
-    void acceptsEachCommandFrame() {
+    void acceptsEachCommandFrame()
+    {
         QFETCH(QByteArray, frame);
         CommandFrameParser parser;
         QCOMPARE(parser.feed(frame), QList<QByteArray>{frame});
@@ -49,7 +55,8 @@ private slots:
         QVERIFY(parser.takeSkipped().isEmpty());
     }
 
-    void rejectsBrokenFrames_data() {
+    void rejectsBrokenFrames_data()
+    {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("LEN one too high") << withByte(Probe, 2, 0x0C);
         QTest::newRow("LEN one too low") << withByte(Probe, 2, 0x0A);
@@ -64,7 +71,8 @@ private slots:
         QTest::newRow("payload byte changed") << withByte(Probe, 6, 'T');
     }
 
-    void rejectsBrokenFrames() {
+    void rejectsBrokenFrames()
+    {
         QFETCH(QByteArray, bytes);
         CommandFrameParser parser;
         QVERIFY(framesOf(parser, bytes).isEmpty());
@@ -72,7 +80,8 @@ private slots:
         QCOMPARE(parser.pendingSize(), 0);
     }
 
-    void findsValidFrameAfterNoise_data() {
+    void findsValidFrameAfterNoise_data()
+    {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<bool>("foundAtOnce"); // without waiting for the end of the burst
         QTest::newRow("noise") << hex("FF0013AA") << true;
@@ -84,7 +93,8 @@ private slots:
         QTest::newRow("header promising 215 bytes") << hex("550CD303") << false;
     }
 
-    void findsValidFrameAfterNoise() {
+    void findsValidFrameAfterNoise()
+    {
         QFETCH(QByteArray, before);
         QFETCH(bool, foundAtOnce);
         CommandFrameParser parser;
@@ -95,7 +105,8 @@ private slots:
         QCOMPARE(parser.takeSkipped(), before);
     }
 
-    void frameSplitAcrossFeeds() {
+    void frameSplitAcrossFeeds()
+    {
         for (int cut = 1; cut < Probe.size(); ++cut) {
             CommandFrameParser parser;
             QVERIFY(parser.feed(Probe.left(cut)).isEmpty());
@@ -105,7 +116,8 @@ private slots:
         }
     }
 
-    void longFrameByteByByte() {
+    void longFrameByteByByte()
+    {
         const QByteArray row = buildFrame(CMD_ROW_1BYTE, QByteArray(208, 0x0D));
         CommandFrameParser parser;
         for (int i = 0; i < row.size() - 1; ++i)
@@ -113,14 +125,16 @@ private slots:
         QCOMPARE(parser.feed(row.right(1)), QList<QByteArray>{row});
     }
 
-    void twoFramesInOneFeed() {
+    void twoFramesInOneFeed()
+    {
         const QByteArray debug = hex("550C0C01776F726B6D6F64650103D70D");
         CommandFrameParser parser;
         QCOMPARE(parser.feed(Probe + debug), (QList<QByteArray>{Probe, debug}));
         QCOMPARE(parser.pendingSize(), 0);
     }
 
-    void clearForgetsHeldBackBytes() {
+    void clearForgetsHeldBackBytes()
+    {
         CommandFrameParser parser;
         parser.feed(Probe.left(9));
         parser.clear();

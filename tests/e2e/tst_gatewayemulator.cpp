@@ -8,22 +8,26 @@
 #include <QTest>
 
 namespace {
-QByteArray hex(const char *text) {
+QByteArray hex(const char *text)
+{
     return QByteArray::fromHex(text);
 }
 
 const QByteArray Probe = buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload());
 
-QSerialPort::StopBits stopBitsOf(int stopBitIndex) {
+QSerialPort::StopBits stopBitsOf(int stopBitIndex)
+{
     return stopBitIndex == TwoStopIndex ? QSerialPort::TwoStop : QSerialPort::OneStop;
 }
 
-qint32 rateOf(int baudIndex) {
+qint32 rateOf(int baudIndex)
+{
     return qint32(baudRateOfIndex(baudIndex));
 }
 
 // A download row frame with its 16-bit row field at payload offset 0.
-QByteArray rowFrame(quint8 command, int payloadSize, quint16 rowField) {
+QByteArray rowFrame(quint8 command, int payloadSize, quint16 rowField)
+{
     QByteArray payload(payloadSize, 0x55);
     payload[0] = char(rowField >> 8);
     payload[1] = char(rowField & 0xFF);
@@ -32,11 +36,13 @@ QByteArray rowFrame(quint8 command, int payloadSize, quint16 rowField) {
 } // namespace
 
 // The virtual gateway over a real pty, with a QSerialPort as the tool.
-class TestGatewayEmulator : public QObject {
+class TestGatewayEmulator : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void answersScanProbeWithItsIndexes_data() {
+    void answersScanProbeWithItsIndexes_data()
+    {
         QTest::addColumn<int>("baud");
         QTest::addColumn<int>("stop");
         QTest::addColumn<int>("parity");
@@ -46,7 +52,8 @@ private slots:
         QTest::addRow("56000 1 EVEN") << 6 << 0 << 2;
     }
 
-    void answersScanProbeWithItsIndexes() {
+    void answersScanProbeWithItsIndexes()
+    {
         QFETCH(int, baud);
         QFETCH(int, stop);
         QFETCH(int, parity);
@@ -67,7 +74,8 @@ private slots:
         QCOMPARE(gateway.framesReceived(CMD_READ_SERIAL_PARAMETERS), 1);
     }
 
-    void answerLayout() {
+    void answerLayout()
+    {
         GatewayEmulator gateway;
         ToolPort tool(gateway.portPath());
         QVERIFY(tool.open());
@@ -75,7 +83,8 @@ private slots:
         QTRY_COMPARE(tool.received.toHex(' '), hex("0C55060002000000690D").toHex(' '));
     }
 
-    void ignoresFramesAtOtherLineSettings_data() {
+    void ignoresFramesAtOtherLineSettings_data()
+    {
         QTest::addColumn<int>("gatewayBaud");
         QTest::addColumn<int>("gatewayStop");
         QTest::addColumn<int>("toolRate");
@@ -88,7 +97,8 @@ private slots:
         QTest::addRow("56000 against 57600") << 7 << 0 << 56000 << false;
     }
 
-    void ignoresFramesAtOtherLineSettings() {
+    void ignoresFramesAtOtherLineSettings()
+    {
         QFETCH(int, gatewayBaud);
         QFETCH(int, gatewayStop);
         QFETCH(int, toolRate);
@@ -113,7 +123,8 @@ private slots:
         QCOMPARE(ignored.size(), 1);
     }
 
-    void modeCommandSwitchesMode() {
+    void modeCommandSwitchesMode()
+    {
         GatewayEmulator gateway;
         QCOMPARE(gateway.operatingMode(), WorkingMode);
         ToolPort tool(gateway.portPath());
@@ -131,7 +142,8 @@ private slots:
         QCOMPARE(gateway.framesReceived(CMD_SET_OPERATING_MODE), 3);
     }
 
-    void serialParametersAnsweredAtOldSettingsThenAdopted_data() {
+    void serialParametersAnsweredAtOldSettingsThenAdopted_data()
+    {
         QTest::addColumn<int>("baud");
         QTest::addColumn<int>("stop");
         QTest::addColumn<int>("parity");
@@ -139,7 +151,8 @@ private slots:
         QTest::addRow("19200 2 EVEN") << 4 << 2 << 2;
     }
 
-    void serialParametersAnsweredAtOldSettingsThenAdopted() {
+    void serialParametersAnsweredAtOldSettingsThenAdopted()
+    {
         QFETCH(int, baud);
         QFETCH(int, stop);
         QFETCH(int, parity);
@@ -170,11 +183,13 @@ private slots:
         QCOMPARE(tool.received.mid(4, 3), serialParametersPayload(baud, stop, parity));
     }
 
-    void downloadFramesAnsweredAndKept() {
+    void downloadFramesAnsweredAndKept()
+    {
         GatewayEmulator gateway;
         ToolPort tool(gateway.portPath());
         QVERIFY(tool.open());
-        struct Step {
+        struct Step
+        {
             QByteArray frame;
             int answerLength;
         };
@@ -209,7 +224,8 @@ private slots:
         QVERIFY(gateway.rowFrames().isEmpty());
     }
 
-    void refusesFramesThatDoNotFitTheirCommand_data() {
+    void refusesFramesThatDoNotFitTheirCommand_data()
+    {
         QTest::addColumn<QByteArray>("frame");
         QTest::newRow("unknown command") << buildFrame(0x07, {});
         QTest::newRow("probe payload") << buildFrame(CMD_READ_SERIAL_PARAMETERS, "getParaM");
@@ -223,7 +239,8 @@ private slots:
         QTest::newRow("long table sizes") << buildFrame(CMD_TABLE_SIZES, QByteArray(7, 0));
     }
 
-    void refusesFramesThatDoNotFitTheirCommand() {
+    void refusesFramesThatDoNotFitTheirCommand()
+    {
         QFETCH(QByteArray, frame);
         GatewayEmulator gateway;
         QSignalSpy withheld(&gateway, &GatewayEmulator::answerWithheld);
@@ -243,14 +260,16 @@ private slots:
         QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
     }
 
-    void findsFrameAfterNoiseAndBrokenFrames_data() {
+    void findsFrameAfterNoiseAndBrokenFrames_data()
+    {
         QTest::addColumn<QByteArray>("before");
         QTest::newRow("noise") << hex("FF001355");
         QTest::newRow("frame with a bad checksum") << hex("550C0B00676574506172616D039E0D");
         QTest::newRow("header promising 215 bytes") << hex("550CD304");
     }
 
-    void findsFrameAfterNoiseAndBrokenFrames() {
+    void findsFrameAfterNoiseAndBrokenFrames()
+    {
         QFETCH(QByteArray, before);
         GatewayEmulator gateway;
         ToolPort tool(gateway.portPath());
@@ -260,7 +279,8 @@ private slots:
         QCOMPARE(gateway.framesReceived(), 1);
     }
 
-    void countsEveryByteTheToolWrote() {
+    void countsEveryByteTheToolWrote()
+    {
         GatewayEmulator gateway;
         QSignalSpy ignored(&gateway, &GatewayEmulator::framesIgnored);
         ToolPort tool(gateway.portPath());
@@ -274,7 +294,8 @@ private slots:
         QCOMPARE(gateway.bytesReceived(), Probe.size() + rest.size());
     }
 
-    void logsOneLinePerFrame() {
+    void logsOneLinePerFrame()
+    {
         QString text;
         QTextStream log(&text);
         GatewayEmulator gateway;
@@ -300,7 +321,8 @@ private slots:
                  qPrintable(lines.at(2)));
     }
 
-    void goAwayMakesThePortFail() {
+    void goAwayMakesThePortFail()
+    {
         QTemporaryDir directory;
         const QString link = directory.filePath(QStringLiteral("gateway"));
         GatewayEmulator gateway;
@@ -317,7 +339,8 @@ private slots:
         QVERIFY(!gateway.isOpen());
     }
 
-    void publishedLinkLeadsToTheGateway() {
+    void publishedLinkLeadsToTheGateway()
+    {
         QTemporaryDir directory;
         const QString link = directory.filePath(QStringLiteral("gateway"));
         QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
@@ -333,7 +356,8 @@ private slots:
         QVERIFY(!QFileInfo(link).isSymLink());
     }
 
-    void publishLeavesAnOrdinaryFileAlone() {
+    void publishLeavesAnOrdinaryFileAlone()
+    {
         QTemporaryDir directory;
         const QString path = directory.filePath(QStringLiteral("notes"));
         QFile file(path);

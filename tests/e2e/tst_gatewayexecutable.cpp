@@ -12,11 +12,13 @@ const QByteArray Probe = buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload
 } // namespace
 
 // The gateway-emulator program, as ./run.sh and a user start it.
-class TestGatewayExecutable : public QObject {
+class TestGatewayExecutable : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QProcess help;
         help.start(Emulator, {QStringLiteral("--help")});
         QVERIFY(help.waitForFinished(10000));
@@ -24,7 +26,8 @@ private slots:
         helpText = QString::fromLocal8Bit(help.readAllStandardOutput());
     }
 
-    void helpListsEveryOption_data() {
+    void helpListsEveryOption_data()
+    {
         QTest::addColumn<QString>("option");
         for (const char *option :
              {"--link", "--baud", "--stop-bits", "--parity", "--silent", "--drop", "--delay",
@@ -32,12 +35,14 @@ private slots:
             QTest::newRow(option) << QString::fromLatin1(option);
     }
 
-    void helpListsEveryOption() {
+    void helpListsEveryOption()
+    {
         QFETCH(QString, option);
         QVERIFY2(helpText.contains(option + QLatin1Char(' ')), qPrintable(helpText));
     }
 
-    void publishesTheLinkAndAnswersThroughIt_data() {
+    void publishesTheLinkAndAnswersThroughIt_data()
+    {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("settingsText");
         QTest::addColumn<qint32>("baudRate");
@@ -55,7 +60,8 @@ private slots:
             << QByteArray::fromHex("A50C55060002000000690A");
     }
 
-    void publishesTheLinkAndAnswersThroughIt() {
+    void publishesTheLinkAndAnswersThroughIt()
+    {
         QFETCH(QStringList, arguments);
         QFETCH(QString, settingsText);
         QFETCH(qint32, baudRate);
@@ -88,7 +94,8 @@ private slots:
         QVERIFY2(log.contains(QLatin1String("tx answer to #1: ")), qPrintable(log));
     }
 
-    void refusesAnInvalidOption_data() {
+    void refusesAnInvalidOption_data()
+    {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("baud index 9") << QStringList{"--baud", "9"};
         QTest::newRow("drop 0") << QStringList{"--drop", "0"};
@@ -96,7 +103,8 @@ private slots:
         QTest::newRow("unknown framing") << QStringList{"--wrong-framing", "middle"};
     }
 
-    void refusesAnInvalidOption() {
+    void refusesAnInvalidOption()
+    {
         QFETCH(QStringList, arguments);
         QTemporaryDir directory;
         const QString link = directory.filePath(QStringLiteral("gateway"));

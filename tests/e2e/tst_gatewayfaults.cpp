@@ -15,11 +15,13 @@ constexpr int LateMarginMs = 2000;
 } // namespace
 
 // The fault options of the virtual gateway, each observed from the tool's side.
-class TestGatewayFaults : public QObject {
+class TestGatewayFaults : public QObject
+{
     Q_OBJECT
 
 private slots:
-    void init() {
+    void init()
+    {
         gateway = std::make_unique<GatewayEmulator>();
         QVERIFY2(gateway->isOpen(), qPrintable(gateway->errorString()));
         tool = std::make_unique<ToolPort>(gateway->portPath());
@@ -27,13 +29,15 @@ private slots:
         withheld = std::make_unique<QSignalSpy>(gateway.get(), &GatewayEmulator::answerWithheld);
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         withheld.reset();
         tool.reset();
         gateway.reset();
     }
 
-    void silenceNeverAnswersUntilSwitchedOff() {
+    void silenceNeverAnswersUntilSwitchedOff()
+    {
         GatewayFaults faults;
         faults.silent = true;
         gateway->setFaults(faults);
@@ -49,7 +53,8 @@ private slots:
         QTRY_COMPARE(tool->received, ProbeAnswer);
     }
 
-    void dropsTheAnswersToARangeOfFrames() {
+    void dropsTheAnswersToARangeOfFrames()
+    {
         GatewayFaults faults;
         QVERIFY(parseFrameRanges(QStringLiteral("2-3,5"), &faults.dropped));
         gateway->setFaults(faults);
@@ -64,7 +69,8 @@ private slots:
         QTRY_COMPARE(tool->received, ProbeAnswer + ProbeAnswer + ProbeAnswer);
     }
 
-    void droppedSerialAnswerStillSwitches() {
+    void droppedSerialAnswerStillSwitches()
+    {
         GatewayFaults faults;
         faults.dropped = {{1, 1}};
         gateway->setFaults(faults);
@@ -74,7 +80,8 @@ private slots:
         QCOMPARE(gateway->serialSettings().baudIndex, 8);
     }
 
-    void delayedAnswerComesLate() {
+    void delayedAnswerComesLate()
+    {
         constexpr int DelayMs = 300;
         GatewayFaults faults;
         faults.delayMs = DelayMs;
@@ -86,7 +93,8 @@ private slots:
         QVERIFY2(clock.elapsed() >= DelayMs, qPrintable(QString::number(clock.elapsed())));
     }
 
-    void splitAnswerComesInTwoPiecesWithTheGap() {
+    void splitAnswerComesInTwoPiecesWithTheGap()
+    {
         constexpr int GapMs = 250;
         GatewayFaults faults;
         faults.splitGapMs = GapMs;
@@ -100,7 +108,8 @@ private slots:
         QVERIFY2(gap >= GapMs && gap < GapMs + LateMarginMs, qPrintable(QString::number(gap)));
     }
 
-    void noiseBeforeTheAnswer() {
+    void noiseBeforeTheAnswer()
+    {
         GatewayFaults faults;
         faults.noise = QByteArray::fromHex("FF00AA");
         gateway->setFaults(faults);
@@ -108,7 +117,8 @@ private slots:
         QTRY_COMPARE(tool->received, faults.noise + ProbeAnswer);
     }
 
-    void wrongFraming_data() {
+    void wrongFraming_data()
+    {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QByteArray>("answer");
         QTest::newRow("end") << "end" << QByteArray::fromHex("0C55060002000000690A");
@@ -117,7 +127,8 @@ private slots:
         QTest::newRow("long") << "long" << QByteArray::fromHex("0C5506000200000069000D");
     }
 
-    void wrongFraming() {
+    void wrongFraming()
+    {
         QFETCH(QString, kind);
         QFETCH(QByteArray, answer);
         GatewayFaults faults;
@@ -131,7 +142,8 @@ private slots:
         QVERIFY(!(isAnswerFrame(tool->received) && tool->received.size() == ScanAnswerLength));
     }
 
-    void frameRangesText_data() {
+    void frameRangesText_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("normalised");
@@ -148,7 +160,8 @@ private slots:
         QTest::newRow("word") << "all" << false << "";
     }
 
-    void frameRangesText() {
+    void frameRangesText()
+    {
         QFETCH(QString, text);
         QFETCH(bool, valid);
         QFETCH(QString, normalised);
@@ -160,7 +173,8 @@ private slots:
             QCOMPARE(ranges.size(), 1); // left as it was
     }
 
-    void splitPointStaysInsideTheAnswer_data() {
+    void splitPointStaysInsideTheAnswer_data()
+    {
         QTest::addColumn<int>("splitAt");
         QTest::addColumn<int>("firstPiece");
         QTest::newRow("half") << 0 << 5;
@@ -168,7 +182,8 @@ private slots:
         QTest::newRow("beyond the end") << 50 << 9;
     }
 
-    void splitPointStaysInsideTheAnswer() {
+    void splitPointStaysInsideTheAnswer()
+    {
         QFETCH(int, splitAt);
         QFETCH(int, firstPiece);
         GatewayFaults faults;

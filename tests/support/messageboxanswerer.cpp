@@ -8,37 +8,44 @@
 #include <QTest>
 
 MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton defaultAnswer)
-    : defaultAnswer(defaultAnswer) {
+    : defaultAnswer(defaultAnswer)
+{
     poll.setInterval(5);
     connect(&poll, &QTimer::timeout, this, &MessageBoxAnswerer::answerActiveDialog);
     poll.start();
 }
 
-void MessageBoxAnswerer::answerNext(QMessageBox::StandardButton button) {
+void MessageBoxAnswerer::answerNext(QMessageBox::StandardButton button)
+{
     answers.enqueue(button);
 }
 
-void MessageBoxAnswerer::answerFileDialog(const QString &path) {
+void MessageBoxAnswerer::answerFileDialog(const QString &path)
+{
     paths.enqueue(path);
 }
 
-QStringList MessageBoxAnswerer::texts() const {
+QStringList MessageBoxAnswerer::texts() const
+{
     QStringList result;
     for (const Box &box : seenBoxes)
         result << box.text;
     return result;
 }
 
-void MessageBoxAnswerer::clear() {
+void MessageBoxAnswerer::clear()
+{
     seenBoxes.clear();
     seenFileDialogs.clear();
 }
 
-bool MessageBoxAnswerer::waitForBoxes(int n, int timeoutMs) {
+bool MessageBoxAnswerer::waitForBoxes(int n, int timeoutMs)
+{
     return QTest::qWaitFor([&] { return seenBoxes.size() >= n; }, timeoutMs);
 }
 
-void MessageBoxAnswerer::answerActiveDialog() {
+void MessageBoxAnswerer::answerActiveDialog()
+{
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
@@ -48,7 +55,8 @@ void MessageBoxAnswerer::answerActiveDialog() {
         answerFileDialog(dialog);
 }
 
-void MessageBoxAnswerer::answerBox(QMessageBox *box) {
+void MessageBoxAnswerer::answerBox(QMessageBox *box)
+{
     Box seen;
     seen.title = box->windowTitle();
     seen.text = box->text();
@@ -66,7 +74,8 @@ void MessageBoxAnswerer::answerBox(QMessageBox *box) {
         box->reject();
 }
 
-void MessageBoxAnswerer::answerFileDialog(QFileDialog *dialog) {
+void MessageBoxAnswerer::answerFileDialog(QFileDialog *dialog)
+{
     FileDialog seen;
     seen.title = dialog->windowTitle();
     if (auto *nameEdit = dialog->findChild<QLineEdit *>("fileNameEdit"))

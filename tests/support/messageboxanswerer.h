@@ -11,11 +11,13 @@
 // what they showed. Message boxes get the queued answers in turn, then the
 // default answer; file dialogs get the queued paths in turn (an empty path
 // cancels). Lives for one test function.
-class MessageBoxAnswerer : public QObject {
+class MessageBoxAnswerer : public QObject
+{
     Q_OBJECT
 
 public:
-    struct Box {
+    struct Box
+    {
         QString title;
         QString text;
         QString informativeText;
@@ -23,7 +25,8 @@ public:
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
-    struct FileDialog {
+    struct FileDialog
+    {
         QString title;
         QString initialFile;
         QStringList nameFilters;

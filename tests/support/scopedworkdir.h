@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 
 // Makes a fresh empty directory the working directory for its lifetime.
-class ScopedWorkDir {
+class ScopedWorkDir
+{
 public:
     ScopedWorkDir()
-        : previous(QDir::currentPath()) {
+        : previous(QDir::currentPath())
+    {
         QDir::setCurrent(dir.path());
     }
     ~ScopedWorkDir() { QDir::setCurrent(previous); }
@@ -19,7 +21,8 @@ public:
     QString filePath(const QString &name) const { return dir.filePath(name); }
 
     // Writes a file of the directory with the given bytes.
-    bool write(const QString &name, const QByteArray &contents) const {
+    bool write(const QString &name, const QByteArray &contents) const
+    {
         QFile file(filePath(name));
         return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
     }

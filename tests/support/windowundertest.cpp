@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-WindowUnderTest::WindowUnderTest(const QStringList &extraPorts) {
+WindowUnderTest::WindowUnderTest(const QStringList &extraPorts)
+{
     qputenv("RS485CONFIG_EXTRA_PORTS", extraPorts.join(':').toLocal8Bit());
     mainWindow = std::make_unique<MainWindow>();
     qunsetenv("RS485CONFIG_EXTRA_PORTS");
@@ -10,7 +11,8 @@ WindowUnderTest::WindowUnderTest(const QStringList &extraPorts) {
 
 WindowUnderTest::~WindowUnderTest() = default;
 
-void WindowUnderTest::select(const char *comboBox, const QString &item) {
+void WindowUnderTest::select(const char *comboBox, const QString &item)
+{
     auto *box = widget<QComboBox>(comboBox);
     const int index = box->findText(item);
     if (index < 0)
@@ -18,11 +20,13 @@ void WindowUnderTest::select(const char *comboBox, const QString &item) {
     box->setCurrentIndex(index);
 }
 
-bool WindowUnderTest::isPortOpen() const {
+bool WindowUnderTest::isPortOpen() const
+{
     return widget<QPushButton>("pushButtonOpen")->text() == "Close";
 }
 
-bool WindowUnderTest::openPort(const QString &entry) {
+bool WindowUnderTest::openPort(const QString &entry)
+{
     select("comboBoxComm", entry);
     click("pushButtonOpen");
     return isPortOpen();

@@ -13,14 +13,16 @@
 
 // The real main window, offscreen, with the given devices first in its port
 // list, and the few things every window test reads or clicks by name.
-class WindowUnderTest {
+class WindowUnderTest
+{
 public:
     explicit WindowUnderTest(const QStringList &extraPorts = {});
     ~WindowUnderTest();
 
     MainWindow &window() { return *mainWindow; }
 
-    template <typename T = QWidget> T *widget(const char *name) const {
+    template <typename T = QWidget> T *widget(const char *name) const
+    {
         T *found = mainWindow->findChild<T *>(name);
         if (!found)
             qFatal("The window has no %s named %s", T::staticMetaObject.className(), name);

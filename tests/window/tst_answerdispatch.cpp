@@ -7,36 +7,42 @@
 #include <QTest>
 
 namespace {
-QByteArray hex(const char *text) {
+QByteArray hex(const char *text)
+{
     return QByteArray::fromHex(text);
 }
 } // namespace
 
 // The test plays the gateway on a pseudo-terminal and answers by hand.
-class TestAnswerDispatch : public QObject {
+class TestAnswerDispatch : public QObject
+{
     Q_OBJECT
 
     ScopedWorkDir workDir;
     std::unique_ptr<PseudoTerminal> pty;
     std::unique_ptr<WindowUnderTest> w;
 
-    QString currentText(const char *comboBox) const {
+    QString currentText(const char *comboBox) const
+    {
         return w->widget<QComboBox>(comboBox)->currentText();
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         pty = std::make_unique<PseudoTerminal>();
         w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
         QVERIFY(w->openPort(pty->slavePath()));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         w.reset();
         pty.reset();
     }
 
-    void modeCommands_data() {
+    void modeCommands_data()
+    {
         QTest::addColumn<QByteArray>("button");
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QString>("text");
@@ -48,7 +54,8 @@ private slots:
                                  << "Setting work mode successfully.";
     }
 
-    void modeCommands() {
+    void modeCommands()
+    {
         QFETCH(QByteArray, button);
         QFETCH(QByteArray, frame);
         QFETCH(QString, text);
@@ -63,7 +70,8 @@ private slots:
         QVERIFY(w->statusText().endsWith("| TX:16B | RX:8B"));
     }
 
-    void blocksThatAreNoAnswerOpenNoBox_data() {
+    void blocksThatAreNoAnswerOpenNoBox_data()
+    {
         QTest::addColumn<QByteArray>("block");
         QTest::newRow("own start bytes") << hex("550C00000000000D");
         QTest::newRow("wrong end byte") << hex("0C55000000000000");
@@ -71,7 +79,8 @@ private slots:
         QTest::newRow("10 bytes") << hex("0C55000000000000000D");
     }
 
-    void blocksThatAreNoAnswerOpenNoBox() {
+    void blocksThatAreNoAnswerOpenNoBox()
+    {
         QFETCH(QByteArray, block);
         MessageBoxAnswerer answerer;
         w->click("pushButtonDebug");
@@ -81,7 +90,8 @@ private slots:
         QCOMPARE(answerer.count(), 0);
     }
 
-    void serialConfigureMovesTheToolsPort() {
+    void serialConfigureMovesTheToolsPort()
+    {
         MessageBoxAnswerer answerer;
         w->select("comboBoxBaudRate_set", "115200");
         w->select("comboBoxStopBit_set", "2");
@@ -100,7 +110,8 @@ private slots:
         QVERIFY(w->statusText().startsWith(pty->slavePath() + " Open 115200 8 2 | "));
     }
 
-    void scanAnswerSelectsWhatTheGatewayReports_data() {
+    void scanAnswerSelectsWhatTheGatewayReports_data()
+    {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("baud");
         QTest::addColumn<QString>("stop");
@@ -113,7 +124,8 @@ private slots:
                                       << "None";
     }
 
-    void scanAnswerSelectsWhatTheGatewayReports() {
+    void scanAnswerSelectsWhatTheGatewayReports()
+    {
         QFETCH(QByteArray, settings);
         QFETCH(QString, baud);
         QFETCH(QString, stop);

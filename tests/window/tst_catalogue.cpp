@@ -10,11 +10,13 @@
 #include <QTranslator>
 
 namespace {
-QString zh(const char *utf8) {
+QString zh(const char *utf8)
+{
     return QString::fromUtf8(utf8);
 }
 
-QStringList items(const QComboBox *box) {
+QStringList items(const QComboBox *box)
+{
     QStringList result;
     for (int i = 0; i < box->count(); ++i)
         result << box->itemText(i);
@@ -22,22 +24,26 @@ QStringList items(const QComboBox *box) {
 }
 } // namespace
 
-class TestCatalogue : public QObject {
+class TestCatalogue : public QObject
+{
     Q_OBJECT
 
     QTranslator catalogue;
 
-    static QString lookUp(const char *source) {
+    static QString lookUp(const char *source)
+    {
         return QCoreApplication::translate("MainWindow", source);
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(catalogue.load(":/tr_SC.qm"));
         QCoreApplication::installTranslator(&catalogue);
     }
 
-    void lookups_data() {
+    void lookups_data()
+    {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("translation");
         QTest::newRow("placeholders and bar") << "%1 Open %2 %3 %4 | " << zh("%1 打开 %2 %3 %4 | ");
@@ -61,25 +67,29 @@ private slots:
         QTest::newRow("download") << "Download" << zh("下载数据");
     }
 
-    void lookups() {
+    void lookups()
+    {
         QFETCH(QString, source);
         QFETCH(QString, translation);
         QCOMPARE(lookUp(source.toUtf8().constData()), translation);
     }
 
-    void placeholderFilledAfterLookup() {
+    void placeholderFilledAfterLookup()
+    {
         QCOMPARE(lookUp("Download %1 error!").arg(lookUp("telegram number")),
                  zh("下载报文数目错误！"));
         QCOMPARE(lookUp("telegram 485 to knx(Write) %1").arg(3), zh("telegram 485 to knx(写) 3"));
     }
 
-    void unknownTextStaysEnglish() {
+    void unknownTextStaysEnglish()
+    {
         QCOMPARE(lookUp("No such text in the catalogue"), QString("No such text in the catalogue"));
     }
 
     // Index-based rules hold in both languages: the items keep count and
     // order, and of all items only "OFF" reads differently.
-    void chineseWindowKeepsComboBoxItems() {
+    void chineseWindowKeepsComboBoxItems()
+    {
         ScopedWorkDir dir;
         QMap<QString, QStringList> english;
         QCoreApplication::removeTranslator(&catalogue);

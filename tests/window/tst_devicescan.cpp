@@ -14,7 +14,8 @@ const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
 } // namespace
 
 // The test plays a gateway that never answers, or answers one chosen probe.
-class TestDeviceScan : public QObject {
+class TestDeviceScan : public QObject
+{
     Q_OBJECT
 
     ScopedWorkDir workDir;
@@ -24,7 +25,8 @@ class TestDeviceScan : public QObject {
     QString scanButtonText() const { return w->widget<QAbstractButton>("pushButtonScan")->text(); }
 
     // Waits for the next probe and gives the line settings it went out at.
-    LineSettings nextProbe(int timeoutMs = 1000) {
+    LineSettings nextProbe(int timeoutMs = 1000)
+    {
         const QByteArray bytes = pty->read(probe.size(), timeoutMs);
         if (bytes != probe)
             qWarning() << "expected a probe, got" << bytes.toHex(' ');
@@ -32,18 +34,21 @@ class TestDeviceScan : public QObject {
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         pty = std::make_unique<PseudoTerminal>();
         w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
         QVERIFY(w->openPort(pty->slavePath()));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         w.reset();
         pty.reset();
     }
 
-    void firstProbeGoesOutWithinTheClick() {
+    void firstProbeGoesOutWithinTheClick()
+    {
         w->click("pushButtonScan");
         QCOMPARE(pty->readAvailable().size(), 0); // still in the port's write buffer
         QCOMPARE(scanButtonText(), QString("Stop"));
@@ -56,7 +61,8 @@ private slots:
         QCOMPARE(w->widget<QProgressBar>("progressBar")->maximum(), 81);
     }
 
-    void probesFollowEvery400msInOrder() {
+    void probesFollowEvery400msInOrder()
+    {
         w->click("pushButtonScan");
         QElapsedTimer clock;
         clock.start();
@@ -69,7 +75,8 @@ private slots:
         QCOMPARE(w->widget<QProgressBar>("progressBar")->value(), 3);
     }
 
-    void stopSendsNothingMoreAndScanStartsOver() {
+    void stopSendsNothingMoreAndScanStartsOver()
+    {
         w->click("pushButtonScan");
         nextProbe();
         nextProbe();
@@ -88,7 +95,8 @@ private slots:
     }
 
     // 81 probes of 15 bytes, then one more tick for the last answer.
-    void silentGatewayIsNotFound() {
+    void silentGatewayIsNotFound()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonScan");
         QVERIFY(answerer.waitForBoxes(1, 40000));
@@ -105,7 +113,8 @@ private slots:
     }
 
     // A gateway at 115200 baud, 2 stop bits answers only the last probe.
-    void answerToTheLastProbeIsFoundNotNotFound() {
+    void answerToTheLastProbeIsFoundNotNotFound()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonScan");
         for (int k = 1; k < 81; ++k)

@@ -8,19 +8,22 @@
 #include <QTranslator>
 
 namespace {
-void addRows(const char *box, const QStringList &texts) {
+void addRows(const char *box, const QStringList &texts)
+{
     for (const bool chinese : {false, true})
         QTest::addRow("%s %s", box, chinese ? "Chinese" : "English") << box << chinese << texts;
 }
 } // namespace
 
-class TestItemTexts : public QObject {
+class TestItemTexts : public QObject
+{
     Q_OBJECT
 
 private slots:
     // The lists that the tables' cells are compared with hold exactly the
     // form's items, in order, in both interface languages.
-    void formListsEqualCoreLists_data() {
+    void formListsEqualCoreLists_data()
+    {
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QStringList>("texts");
@@ -34,7 +37,8 @@ private slots:
         addRows("comboBox_knxto485_w_type", typeKnxTo485Texts());
     }
 
-    void formListsEqualCoreLists() {
+    void formListsEqualCoreLists()
+    {
         QFETCH(QString, box);
         QFETCH(bool, chinese);
         QFETCH(QStringList, texts);
@@ -54,7 +58,8 @@ private slots:
         QCOMPARE(items, texts);
     }
 
-    void readIsTheSameItemInBothTypeLists() {
+    void readIsTheSameItemInBothTypeLists()
+    {
         QCOMPARE(type485ToKnxTexts().at(ReadTypeIndex), QString("read"));
         QCOMPARE(typeKnxTo485Texts().at(ReadTypeIndex), QString("read"));
     }

@@ -16,8 +16,10 @@ const QString englishTitle = "RS485 Conifguration V1.1.3";
 const QString chineseTitle = QString::fromUtf8("RS485 配置软件 V1.1.3");
 
 // Starts the window as the program does: language first, then the window.
-struct StartedWindow {
-    StartedWindow() {
+struct StartedWindow
+{
+    StartedWindow()
+    {
         installLanguage(translator);
         window = std::make_unique<MainWindow>();
     }
@@ -29,13 +31,15 @@ struct StartedWindow {
     std::unique_ptr<MainWindow> window;
 };
 
-QByteArray languageFile(const QByteArray &value) {
+QByteArray languageFile(const QByteArray &value)
+{
     return "[GeneralSettings]\nlanguage=" + value + "\n";
 }
 
 // Runs the application's event loop, as main does, with the action as its
 // first event; gives the loop's result, or 1 when it does not end in 5 s.
-int runApplicationLoop(const std::function<void()> &action) {
+int runApplicationLoop(const std::function<void()> &action)
+{
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -45,13 +49,15 @@ int runApplicationLoop(const std::function<void()> &action) {
 }
 } // namespace
 
-class TestLanguage : public QObject {
+class TestLanguage : public QObject
+{
     Q_OBJECT
 
 private slots:
     void cleanup() { setDetachedStarter({}); }
 
-    void firstStartIsEnglishAndWritesNothing() {
+    void firstStartIsEnglishAndWritesNothing()
+    {
         ScopedWorkDir dir;
         StartedWindow started;
         QCOMPARE(started.window->windowTitle(), englishTitle);
@@ -60,7 +66,8 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("config.ini")));
     }
 
-    void storedLanguage_data() {
+    void storedLanguage_data()
+    {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("title");
         QTest::newRow("0 is Chinese") << QByteArray("0") << chineseTitle;
@@ -69,7 +76,8 @@ private slots:
         QTest::newRow("7 is English") << QByteArray("7") << englishTitle;
     }
 
-    void storedLanguage() {
+    void storedLanguage()
+    {
         QFETCH(QByteArray, value);
         QFETCH(QString, title);
         ScopedWorkDir dir;
@@ -81,7 +89,8 @@ private slots:
         QCOMPARE(started.action("actionEnglish_E")->isEnabled(), chinese);
     }
 
-    void workingDirectoryFileWins() {
+    void workingDirectoryFileWins()
+    {
         const QString besideProgram = QCoreApplication::applicationDirPath() + "/config.ini";
         QVERIFY(!QFile::exists(besideProgram));
         QFile beside(besideProgram);
@@ -96,7 +105,8 @@ private slots:
         QCOMPARE(started.window->windowTitle(), chineseTitle);
     }
 
-    void choosingChineseThenCancelOnlyWritesTheSetting() {
+    void choosingChineseThenCancelOnlyWritesTheSetting()
+    {
         ScopedWorkDir dir;
         StartedWindow started;
         int starts = 0;
@@ -120,7 +130,8 @@ private slots:
         QVERIFY(!started.action("actionEnglish_E")->isEnabled());
     }
 
-    void answeringOkEndsTheLoopAndStartsTheProgramAgain_data() {
+    void answeringOkEndsTheLoopAndStartsTheProgramAgain_data()
+    {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("action");
         QTest::addColumn<QString>("stored");
@@ -130,7 +141,8 @@ private slots:
                                  << QString("1");
     }
 
-    void answeringOkEndsTheLoopAndStartsTheProgramAgain() {
+    void answeringOkEndsTheLoopAndStartsTheProgramAgain()
+    {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, action);
         QFETCH(QString, stored);
@@ -155,7 +167,8 @@ private slots:
         QCOMPARE(settings.value("GeneralSettings/language").toString(), stored);
     }
 
-    void quitEndsTheLoop() {
+    void quitEndsTheLoop()
+    {
         ScopedWorkDir dir;
         StartedWindow started;
         QCOMPARE(runApplicationLoop([&] { started.action("actionQuit_Q")->trigger(); }), 0);

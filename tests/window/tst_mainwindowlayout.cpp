@@ -24,21 +24,24 @@ const QStringList baudRates = {"2400",  "4800",  "9600",  "14400", "19200",
                                "38400", "56000", "57600", "115200"};
 const QStringList lengths = {"1 bit", "2 bit", "4 bit", "6 bit", "1 byte", "2 byte"};
 
-QStringList items(const QComboBox *box) {
+QStringList items(const QComboBox *box)
+{
     QStringList result;
     for (int i = 0; i < box->count(); ++i)
         result << box->itemText(i);
     return result;
 }
 
-QStringList headers(const QTableWidget *table) {
+QStringList headers(const QTableWidget *table)
+{
     QStringList result;
     for (int i = 0; i < table->columnCount(); ++i)
         result << table->horizontalHeaderItem(i)->text();
     return result;
 }
 
-QStringList actionTexts(const QMenu *menu) {
+QStringList actionTexts(const QMenu *menu)
+{
     QStringList result;
     for (const QAction *action : menu->actions())
         result << action->objectName() + " " + action->text();
@@ -46,7 +49,8 @@ QStringList actionTexts(const QMenu *menu) {
 }
 
 // Every combo box with its items in order, in the English interface.
-QMap<QString, QStringList> englishItems() {
+QMap<QString, QStringList> englishItems()
+{
     const QStringList dataBits = {"8", "7", "6", "5"};
     const QStringList stopBits = {"1", "1.5", "2"};
     const QStringList parities = {"None", "ODD", "EVEN"};
@@ -72,10 +76,12 @@ QMap<QString, QStringList> englishItems() {
 }
 } // namespace
 
-class TestMainWindowLayout : public QObject {
+class TestMainWindowLayout : public QObject
+{
     Q_OBJECT
 
-    template <typename T> T *find(const char *name) const {
+    template <typename T> T *find(const char *name) const
+    {
         T *widget = window->findChild<T *>(name);
         if (!widget)
             qFatal("no %s", name);
@@ -89,7 +95,8 @@ private slots:
     void init() { window = std::make_unique<MainWindow>(); }
     void cleanup() { window.reset(); }
 
-    void windowAndMenus() {
+    void windowAndMenus()
+    {
         QCOMPARE(window->windowTitle(), QString("RS485 Conifguration V1.1.3"));
         QCOMPARE(window->size(), QSize(855, 573));
         const QList<QMenu *> menus = find<QMenuBar>("menuBar")->findChildren<QMenu *>();
@@ -104,7 +111,8 @@ private slots:
         QVERIFY(!find<QToolBar>("mainToolBar")->isEnabled());
     }
 
-    void tabs() {
+    void tabs()
+    {
         auto *tabs = find<QTabWidget>("tabWidget_General");
         QCOMPARE(tabs->currentIndex(), 0);
         QStringList pages;
@@ -114,7 +122,8 @@ private slots:
                                      "tab_4 485 to KNX(1 Byte)", "tab_2 KNX to 485"}));
     }
 
-    void comboBoxItemsAndSelections() {
+    void comboBoxItemsAndSelections()
+    {
         const auto expected = englishItems();
         for (auto it = expected.begin(); it != expected.end(); ++it)
             QCOMPARE(items(find<QComboBox>(qPrintable(it.key()))), it.value());
@@ -130,7 +139,8 @@ private slots:
         QCOMPARE(find<QComboBox>("comboBox_485toknx_w_length")->currentIndex(), 0);
     }
 
-    void initialStates() {
+    void initialStates()
+    {
         for (const char *name :
              {"comboBoxDataBit", "comboBoxFlowCtrl", "checkBoxDTR", "checkBoxRTS",
               "comboBoxDataBit_set", "comboBoxFlowCtrl_set", "checkBoxDTR_set", "checkBoxRTS_set",
@@ -155,7 +165,8 @@ private slots:
         QCOMPARE(find<QPushButton>("pushButtonScan")->text(), QString("Scan"));
     }
 
-    void receiveArea() {
+    void receiveArea()
+    {
         auto *area = find<QPlainTextEdit>("textEditRecv");
         QVERIFY(area->isReadOnly());
         QVERIFY(!area->acceptDrops());
@@ -173,7 +184,8 @@ private slots:
                  QString("Clear the receiving area"));
     }
 
-    void tablesAndSpinBoxes() {
+    void tablesAndSpinBoxes()
+    {
         const QMap<QString, QStringList> expected = {
             {"tableWidget_485toknx_w",
              {"Name", "Telegram", "Ack", "Type", "Addr.", "Length", "Value"}},
@@ -192,7 +204,8 @@ private slots:
             QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
         }
 
-        struct Range {
+        struct Range
+        {
             const char *name;
             int minimum, maximum, value;
         };
@@ -208,7 +221,8 @@ private slots:
         }
     }
 
-    void statusBar() {
+    void statusBar()
+    {
         auto *status = find<QStatusBar>("statusBar");
         const QList<QLabel *> labels = status->findChildren<QLabel *>();
         QLabel *statusLabel = nullptr;
@@ -234,7 +248,8 @@ private slots:
         QVERIFY(statusLabel->geometry().right() < siteLabel->geometry().left());
     }
 
-    void focusOrder() {
+    void focusOrder()
+    {
         const QStringList expected = {
             "tabWidget_General", "comboBoxComm", "comboBoxBaudRate", "comboBoxDataBit",
             "comboBoxStopBit", "comboBoxParity", "comboBoxFlowCtrl", "checkBoxDTR", "checkBoxRTS",

@@ -8,13 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 
-class TestPortConnection : public QObject {
+class TestPortConnection : public QObject
+{
     Q_OBJECT
 
     ScopedWorkDir workDir;
 
 private slots:
-    void openAndCloseSwitchTheWindowState() {
+    void openAndCloseSwitchTheWindowState()
+    {
         PseudoTerminal pty;
         WindowUnderTest w({pty.slavePath()});
         QCOMPARE(w.widget<QComboBox>("comboBoxComm")->itemText(0), pty.slavePath());
@@ -43,7 +45,8 @@ private slots:
             QVERIFY2(!w.widget(name)->isEnabled(), name);
     }
 
-    void openAppliesTheSelectedParameters() {
+    void openAppliesTheSelectedParameters()
+    {
         PseudoTerminal pty;
         WindowUnderTest w({pty.slavePath()});
         w.select("comboBoxBaudRate", "56000");
@@ -54,7 +57,8 @@ private slots:
         QCOMPARE(w.statusText(), pty.slavePath() + " Open 56000 8 2 | TX:0B | RX:0B");
     }
 
-    void missingDeviceShowsTheReason() {
+    void missingDeviceShowsTheReason()
+    {
         WindowUnderTest w({"/nonexistent/ttyGATEWAY"});
         MessageBoxAnswerer answerer;
         w.click("pushButtonOpen");
@@ -69,7 +73,8 @@ private slots:
         QCOMPARE(w.statusText(), QString("Serial port is not open | TX:0B | RX:0B"));
     }
 
-    void emptyPortListShowsTheErrorBox() {
+    void emptyPortListShowsTheErrorBox()
+    {
         WindowUnderTest w;
         w.widget<QComboBox>("comboBoxComm")->clear();
         MessageBoxAnswerer answerer;
@@ -79,7 +84,8 @@ private slots:
         QVERIFY(!w.isPortOpen());
     }
 
-    void reopeningLeavesOneLiveConnection() {
+    void reopeningLeavesOneLiveConnection()
+    {
         PseudoTerminal pty;
         WindowUnderTest w({pty.slavePath()});
         QVERIFY(w.openPort(pty.slavePath()));
@@ -93,7 +99,8 @@ private slots:
     }
 
     // A vanished device closes the port once and says so once.
-    void lostPortClosesOnce() {
+    void lostPortClosesOnce()
+    {
         auto pty = std::make_unique<PseudoTerminal>();
         WindowUnderTest w({pty->slavePath()});
         QVERIFY(w.openPort(pty->slavePath()));

@@ -12,7 +12,8 @@ namespace {
 const QByteArray debugAnswer = QByteArray::fromHex("0C55000000000 00D");
 } // namespace
 
-class TestReceivePath : public QObject {
+class TestReceivePath : public QObject
+{
     Q_OBJECT
 
     ScopedWorkDir workDir;
@@ -22,45 +23,52 @@ class TestReceivePath : public QObject {
     void write(const QByteArray &bytes) { QVERIFY(pty->write(bytes)); }
 
 private slots:
-    void init() {
+    void init()
+    {
         pty = std::make_unique<PseudoTerminal>();
         w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
         QVERIFY(w->openPort(pty->slavePath()));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         w.reset();
         pty.reset();
     }
 
-    void hexFormAndReceiveCount() {
+    void hexFormAndReceiveCount()
+    {
         write(QByteArray::fromHex("550c0dff00"));
         QTRY_COMPARE(w->receivedText(), QString("55 0C 0D FF 00 "));
         QVERIFY(w->statusText().endsWith("| TX:0B | RX:5B"));
     }
 
-    void textFormShowsEveryByteButZero() {
+    void textFormShowsEveryByteButZero()
+    {
         w->widget<QCheckBox>("checkBoxHex4Disp")->setChecked(false);
         write(QByteArray("OK\0X", 4));
         QTRY_COMPARE(w->receivedText(), QString("OKX"));
         QVERIFY(w->statusText().endsWith("RX:4B"));
     }
 
-    void markupIsShownLiterally() {
+    void markupIsShownLiterally()
+    {
         w->widget<QCheckBox>("checkBoxHex4Disp")->setChecked(false);
         const QByteArray text = "<b>bold</b> &amp;  <img src=\"x.png\">";
         write(text);
         QTRY_COMPARE(w->receivedText(), QString::fromLatin1(text));
     }
 
-    void commandCountsTxAndShowsNothing() {
+    void commandCountsTxAndShowsNothing()
+    {
         w->click("pushButtonDebug");
         QCOMPARE(pty->read(16, 1000), QByteArray::fromHex("550C0C01776F726B6D6F64650103D70D"));
         QVERIFY(w->statusText().endsWith("| TX:16B | RX:0B"));
         QCOMPARE(w->receivedText(), QString());
     }
 
-    void answerInPiecesWithin50msIsDispatchedOnce() {
+    void answerInPiecesWithin50msIsDispatchedOnce()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonDebug");
         write(debugAnswer.left(3));
@@ -76,7 +84,8 @@ private slots:
         QCOMPARE(answerer.count(), 1);
     }
 
-    void answerAfterAQuietGapIsOnlyShown() {
+    void answerAfterAQuietGapIsOnlyShown()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonDebug");
         write(debugAnswer.left(3));
@@ -88,7 +97,8 @@ private slots:
         QCOMPARE(answerer.count(), 0);
     }
 
-    void moreBytesThanAwaitedAreShownNotDispatched() {
+    void moreBytesThanAwaitedAreShownNotDispatched()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonScan");
         w->click("pushButtonScan"); // Stop: ten bytes are still awaited
@@ -101,7 +111,8 @@ private slots:
     }
 
     // The line never falls quiet for 50 ms, yet what arrives is shown.
-    void continuousTrafficIsShownWithin100ms() {
+    void continuousTrafficIsShownWithin100ms()
+    {
         QElapsedTimer clock;
         clock.start();
         qint64 firstShown = -1;
@@ -118,7 +129,8 @@ private slots:
             QString("RX:%1B").arg(w->receivedText().remove('\n').size() / 3)));
     }
 
-    void clearResetsCountersAndArea() {
+    void clearResetsCountersAndArea()
+    {
         w->click("pushButtonDebug");
         write("\x01\x02");
         QTRY_VERIFY(!w->receivedText().isEmpty());
@@ -127,7 +139,8 @@ private slots:
         QVERIFY(w->statusText().endsWith("| TX:0B | RX:0B"));
     }
 
-    void saveWritesTheAreaAsShown() {
+    void saveWritesTheAreaAsShown()
+    {
         QByteArray bytes;
         for (int i = 0; i < 40; ++i)
             bytes.append(char(i));
@@ -153,7 +166,8 @@ private slots:
         QCOMPARE(file.readAll(), expected);
     }
 
-    void saveRefusals() {
+    void saveRefusals()
+    {
         MessageBoxAnswerer answerer;
         w->click("pushButtonSave");
         QCOMPARE(answerer.count(), 1);

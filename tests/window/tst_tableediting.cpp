@@ -15,7 +15,8 @@ namespace {
 using Panel = QList<QPair<QString, QString>>;
 
 // n bytes 00 01 02 ..., separated by the separator.
-QString hexBytes(int n, QChar separator) {
+QString hexBytes(int n, QChar separator)
+{
     QStringList bytes;
     for (int i = 0; i < n; ++i)
         bytes << QString::asprintf("%02X", i);
@@ -23,7 +24,8 @@ QString hexBytes(int n, QChar separator) {
 }
 
 // A page: its name in the object names, its tab and the smallest valid panel.
-struct Page {
+struct Page
+{
     QString name;
     int tab;
     int mostRows;
@@ -47,14 +49,16 @@ const QList<Page> pages = {
      {{"lineEdit_knxto485_w_telegram", "7e"}, {"lineEdit_knxto485_w_addr", "2/3/4"}}},
 };
 
-Page page(const QString &name) {
+Page page(const QString &name)
+{
     for (const Page &p : pages)
         if (p.name == name)
             return p;
     qFatal("no page %s", qPrintable(name));
 }
 
-void addPageRows() {
+void addPageRows()
+{
     QTest::addColumn<QString>("page");
     for (const Page &p : pages)
         QTest::newRow(qPrintable(p.name)) << p.name;
@@ -62,13 +66,15 @@ void addPageRows() {
 
 // A whole panel as typed, the row that Add makes of it, and what the panel
 // shows when that row is clicked.
-struct RoundTrip {
+struct RoundTrip
+{
     Panel typed;
     QStringList cells;
     Panel shown;
 };
 
-RoundTrip roundTrip(const QString &page) {
+RoundTrip roundTrip(const QString &page)
+{
     if (page == "485toknx_w")
         return {{{"lineEdit_485toknx_w_name", "Lamp"},
                  {"lineEdit_485toknx_w_telegram", "01-02-03"},
@@ -123,7 +129,8 @@ RoundTrip roundTrip(const QString &page) {
              {"lineEdit_knxto485_w_telegram", "aa bb"}}};
 }
 
-QStringList rowTexts(const QTableWidget *table, int row) {
+QStringList rowTexts(const QTableWidget *table, int row)
+{
     QStringList texts;
     for (int column = 0; column < table->columnCount(); ++column)
         texts << (table->item(row, column) ? table->item(row, column)->text() : "<none>");
@@ -131,7 +138,8 @@ QStringList rowTexts(const QTableWidget *table, int row) {
 }
 
 // Puts a row into the table as an import does, without any check.
-void appendRow(QTableWidget *table, const QStringList &cells) {
+void appendRow(QTableWidget *table, const QStringList &cells)
+{
     const int row = table->rowCount();
     table->insertRow(row);
     for (int column = 0; column < cells.size(); ++column)
@@ -139,24 +147,29 @@ void appendRow(QTableWidget *table, const QStringList &cells) {
 }
 } // namespace
 
-class TestTableEditing : public QObject {
+class TestTableEditing : public QObject
+{
     Q_OBJECT
 
-    template <typename T> T *find(const QString &name) const {
+    template <typename T> T *find(const QString &name) const
+    {
         T *widget = window->findChild<T *>(name);
         if (!widget)
             qFatal("no %s", qPrintable(name));
         return widget;
     }
 
-    QTableWidget *table(const QString &page) const {
+    QTableWidget *table(const QString &page) const
+    {
         return find<QTableWidget>("tableWidget_" + page);
     }
-    void press(const QString &page, const char *button) const {
+    void press(const QString &page, const char *button) const
+    {
         find<QPushButton>(QString("pushButton_%1_%2").arg(page, button))->click();
     }
 
-    void setPanel(const Panel &panel) const {
+    void setPanel(const Panel &panel) const
+    {
         for (const auto &[name, text] : panel) {
             QWidget *widget = find<QWidget>(name);
             if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -168,7 +181,8 @@ class TestTableEditing : public QObject {
         }
     }
 
-    Panel shownPanel(const Panel &names) const {
+    Panel shownPanel(const Panel &names) const
+    {
         Panel shown;
         for (const auto &field : names) {
             QWidget *widget = find<QWidget>(field.first);
@@ -185,7 +199,8 @@ class TestTableEditing : public QObject {
     }
 
     // Empties the line edits and selects the first item and the lowest value.
-    void resetPanel(const Panel &names) const {
+    void resetPanel(const Panel &names) const
+    {
         for (const auto &field : names) {
             QWidget *widget = find<QWidget>(field.first);
             if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -197,12 +212,14 @@ class TestTableEditing : public QObject {
         }
     }
 
-    void addRowNamed(const QString &page, const QString &name) const {
+    void addRowNamed(const QString &page, const QString &name) const
+    {
         find<QLineEdit>(QString("lineEdit_%1_name").arg(page))->setText(name);
         press(page, "add");
     }
 
-    QStringList names(const QString &page) const {
+    QStringList names(const QString &page) const
+    {
         QStringList result;
         for (int row = 0; row < table(page)->rowCount(); ++row)
             result << table(page)->item(row, 0)->text();
@@ -210,7 +227,8 @@ class TestTableEditing : public QObject {
     }
 
     // Shows the page and clicks the row with the mouse.
-    bool clickRow(const QString &pageName, int row) const {
+    bool clickRow(const QString &pageName, int row) const
+    {
         find<QTabWidget>("tabWidget_General")->setCurrentIndex(page(pageName).tab);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -231,7 +249,8 @@ private slots:
 
     void addStopsAtTheRowLimit_data() { addPageRows(); }
 
-    void addStopsAtTheRowLimit() {
+    void addStopsAtTheRowLimit()
+    {
         QFETCH(QString, page);
         MessageBoxAnswerer answerer;
         const Page p = ::page(page);
@@ -251,7 +270,8 @@ private slots:
 
     void addStoresTheCheckedRecord_data() { addPageRows(); }
 
-    void addStoresTheCheckedRecord() {
+    void addStoresTheCheckedRecord()
+    {
         QFETCH(QString, page);
         const RoundTrip trip = roundTrip(page);
         setPanel(trip.typed);
@@ -261,7 +281,8 @@ private slots:
         QCOMPARE(shownPanel(trip.typed), trip.typed); // the panel keeps what was typed
     }
 
-    void addMakesTheNewRowCurrentAndSelected() {
+    void addMakesTheNewRowCurrentAndSelected()
+    {
         setPanel(page("485toknx_w").validPanel);
         for (const char *name : {"A", "B", "C"})
             addRowNamed("485toknx_w", name);
@@ -275,7 +296,8 @@ private slots:
         QCOMPARE(selected.first().row(), 3);
     }
 
-    void addRefusesMalformedPanels_data() {
+    void addRefusesMalformedPanels_data()
+    {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
@@ -308,7 +330,8 @@ private slots:
                                             << "01 ";
     }
 
-    void addRefusesMalformedPanels() {
+    void addRefusesMalformedPanels()
+    {
         QFETCH(QString, page);
         QFETCH(QString, field);
         QFETCH(QString, text);
@@ -321,7 +344,8 @@ private slots:
         QCOMPARE(find<QLineEdit>(field)->text(), text);
     }
 
-    void updateOverwritesOnlyTheCurrentRow() {
+    void updateOverwritesOnlyTheCurrentRow()
+    {
         setPanel(page("485toknx_w").validPanel);
         for (const char *name : {"A", "B", "C"})
             addRowNamed("485toknx_w", name);
@@ -346,7 +370,8 @@ private slots:
         QCOMPARE(t->item(1, 0)->text(), QString("X"));
     }
 
-    void updateOneByteAcks() {
+    void updateOneByteAcks()
+    {
         setPanel(page("1byte").validPanel);
         press("1byte", "add");
         setPanel({{"lineEdit_1byte_ack1", "0a-0b"}});
@@ -360,7 +385,8 @@ private slots:
 
     void updateAndDeleteWithoutRowsOrCurrentRowDoNothing_data() { addPageRows(); }
 
-    void updateAndDeleteWithoutRowsOrCurrentRowDoNothing() {
+    void updateAndDeleteWithoutRowsOrCurrentRowDoNothing()
+    {
         QFETCH(QString, page);
         MessageBoxAnswerer answerer;
         setPanel(::page(page).validPanel);
@@ -380,7 +406,8 @@ private slots:
 
     void deleteRemovesOnlyTheCurrentRow_data() { addPageRows(); }
 
-    void deleteRemovesOnlyTheCurrentRow() {
+    void deleteRemovesOnlyTheCurrentRow()
+    {
         QFETCH(QString, page);
         MessageBoxAnswerer answerer;
         setPanel(::page(page).validPanel);
@@ -395,7 +422,8 @@ private slots:
 
     void clearAsksFirst_data() { addPageRows(); }
 
-    void clearAsksFirst() {
+    void clearAsksFirst()
+    {
         QFETCH(QString, page);
         MessageBoxAnswerer answerer;
         press(page, "clear");
@@ -426,7 +454,8 @@ private slots:
     // 40000 would be clamped to 1 by the "1 bit" the reset panel shows.
     void clickedRowFillsThePanel_data() { addPageRows(); }
 
-    void clickedRowFillsThePanel() {
+    void clickedRowFillsThePanel()
+    {
         QFETCH(QString, page);
         const RoundTrip trip = roundTrip(page);
         appendRow(table(page), QStringList(trip.cells.size(), "x"));
@@ -437,7 +466,8 @@ private slots:
         QCOMPARE(shownPanel(trip.shown), trip.shown);
     }
 
-    void clickedReadRowShowsReadAndZero() {
+    void clickedReadRowShowsReadAndZero()
+    {
         appendRow(table("485toknx_w"), {"R", "01", "", "read", "1/2/3", "1 byte", ""});
         setPanel({{"comboBox_485toknx_w_type", "write"},
                   {"comboBox_485toknx_w_length", "1 byte"},
@@ -448,7 +478,8 @@ private slots:
     }
 
     // A row read from a file may hold texts that are no item of the lists.
-    void clickedRowWithUnknownTexts() {
+    void clickedRowWithUnknownTexts()
+    {
         appendRow(table("knxto485_w"), {"U", "Write", "1200", "1/2/3", "16 bit", "3", "01"});
         setPanel({{"comboBox_knxto485_w_length", "2 byte"}, {"spinBox_knxto485_w_value", "500"}});
         QVERIFY(clickRow("knxto485_w", 0));
@@ -468,7 +499,8 @@ private slots:
         QCOMPARE(table("knxto485_w")->rowCount(), 1);
     }
 
-    void clickedRowWithNonNumericTextsGivesZero() {
+    void clickedRowWithNonNumericTextsGivesZero()
+    {
         appendRow(table("1byte"), {"N", "01", "", "02", "", "1/1/1", "1 byte", "", "x", "300"});
         setPanel({{"spinBox_1byte_min", "5"},
                   {"spinBox_1byte_max", "6"},
@@ -479,13 +511,15 @@ private slots:
         QCOMPARE(find<QSpinBox>("spinBox_1byte_interval")->value(), 255);
     }
 
-    void lengthSetsTheValueRange_data() {
+    void lengthSetsTheValueRange_data()
+    {
         QTest::addColumn<QString>("page");
         QTest::newRow("485toknx_w") << "485toknx_w";
         QTest::newRow("knxto485_w") << "knxto485_w";
     }
 
-    void lengthSetsTheValueRange() {
+    void lengthSetsTheValueRange()
+    {
         QFETCH(QString, page);
         auto *length = find<QComboBox>(QString("comboBox_%1_length").arg(page));
         auto *value = find<QSpinBox>(QString("spinBox_%1_value").arg(page));
@@ -515,7 +549,8 @@ private slots:
         QCOMPARE(value->maximum(), 1);
     }
 
-    void fieldsRefuseTypedInput_data() {
+    void fieldsRefuseTypedInput_data()
+    {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("held");
@@ -541,7 +576,8 @@ private slots:
                                           << "a b-c/!";
     }
 
-    void fieldsRefuseTypedInput() {
+    void fieldsRefuseTypedInput()
+    {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, held);
@@ -550,7 +586,8 @@ private slots:
         QCOMPARE(edit->text(), held);
     }
 
-    void incompleteTypedTextIsHeldButMakesNoRecord() {
+    void incompleteTypedTextIsHeldButMakesNoRecord()
+    {
         QTest::keyClicks(find<QLineEdit>("lineEdit_485toknx_w_telegram"), "01 0");
         QTest::keyClicks(find<QLineEdit>("lineEdit_485toknx_w_addr"), "1/2/3");
         QCOMPARE(find<QLineEdit>("lineEdit_485toknx_w_telegram")->text(), QString("01 0"));

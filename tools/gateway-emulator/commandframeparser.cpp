@@ -8,7 +8,8 @@ constexpr int SmallestLen = 3; // command code and no payload
 enum class Candidate { Frame, Incomplete, Noise };
 
 // What starts at offset start of the buffer; *length is set for a frame.
-Candidate examine(const QByteArray &buffer, qsizetype start, qsizetype *length) {
+Candidate examine(const QByteArray &buffer, qsizetype start, qsizetype *length)
+{
     const qsizetype available = buffer.size() - start;
     const auto byteAt = [&](qsizetype offset) { return quint8(buffer.at(start + offset)); };
     if (byteAt(0) != FrameStart0)
@@ -35,26 +36,31 @@ Candidate examine(const QByteArray &buffer, qsizetype start, qsizetype *length) 
 }
 } // namespace
 
-QList<QByteArray> CommandFrameParser::feed(const QByteArray &bytes) {
+QList<QByteArray> CommandFrameParser::feed(const QByteArray &bytes)
+{
     buffer.append(bytes);
     return parse(false);
 }
 
-QList<QByteArray> CommandFrameParser::flush() {
+QList<QByteArray> CommandFrameParser::flush()
+{
     return parse(true);
 }
 
-void CommandFrameParser::clear() {
+void CommandFrameParser::clear()
+{
     buffer.clear();
 }
 
-QByteArray CommandFrameParser::takeSkipped() {
+QByteArray CommandFrameParser::takeSkipped()
+{
     QByteArray result;
     result.swap(skipped);
     return result;
 }
 
-QList<QByteArray> CommandFrameParser::parse(bool endOfBurst) {
+QList<QByteArray> CommandFrameParser::parse(bool endOfBurst)
+{
     QList<QByteArray> frames;
     qsizetype start = 0;
     while (start < buffer.size()) {

@@ -10,7 +10,8 @@
 // the end byte 0D. A byte at which no such frame starts is noise and is skipped
 // on its own, so a valid frame is found right after noise or after a broken
 // frame. Bytes that may still become a frame are held back until more arrive.
-class CommandFrameParser {
+class CommandFrameParser
+{
 public:
     // Adds bytes; returns the frames they complete, in order.
     QList<QByteArray> feed(const QByteArray &bytes);

@@ -1,7 +1,8 @@
 #include "gatewayanswers.h"
 
 namespace {
-struct CommandKind {
+struct CommandKind
+{
     quint8 code;
     const char *name;
     int payloadSize;
@@ -17,7 +18,8 @@ constexpr CommandKind CommandKinds[] = {
     {CMD_ROW_KNX_TO_485_W, "KNX-to-485 write row", 74},
 };
 
-const CommandKind *commandKind(quint8 code) {
+const CommandKind *commandKind(quint8 code)
+{
     for (const CommandKind &kind : CommandKinds) {
         if (kind.code == code)
             return &kind;
@@ -28,26 +30,31 @@ const CommandKind *commandKind(quint8 code) {
 constexpr quint8 Accepted = 0x00;
 const QByteArray ModeKeyword = QByteArrayLiteral("workmode");
 
-quint8 commandOf(const QByteArray &frame) {
+quint8 commandOf(const QByteArray &frame)
+{
     return quint8(frame.at(3));
 }
 
-QByteArray payloadOf(const QByteArray &frame) {
+QByteArray payloadOf(const QByteArray &frame)
+{
     return frame.mid(4, frame.size() - FrameOverhead);
 }
 
-SerialSettings serialSettingsOf(const QByteArray &payload) {
+SerialSettings serialSettingsOf(const QByteArray &payload)
+{
     return {quint8(payload.at(0)), quint8(payload.at(1)), quint8(payload.at(2))};
 }
 
-bool isRow(quint8 command) {
+bool isRow(quint8 command)
+{
     return command == CMD_ROW_485_TO_KNX_W || command == CMD_ROW_1BYTE ||
            command == CMD_ROW_KNX_TO_485_W;
 }
 
 // Fills in name, refusal and answer data for a payload of the right size.
 QByteArray readPayload(quint8 command, const QByteArray &payload, const GatewayState &state,
-                       FrameReading *reading) {
+                       FrameReading *reading)
+{
     switch (command) {
     case CMD_READ_SERIAL_PARAMETERS:
         if (payload != scanProbePayload())
@@ -80,7 +87,8 @@ QByteArray readPayload(quint8 command, const QByteArray &payload, const GatewayS
 }
 } // namespace
 
-QByteArray buildAnswer(quint8 command, const QByteArray &data) {
+QByteArray buildAnswer(quint8 command, const QByteArray &data)
+{
     QByteArray answer;
     answer.reserve(data.size() + FrameOverhead);
     answer.append(char(FrameStart1));
@@ -95,7 +103,8 @@ QByteArray buildAnswer(quint8 command, const QByteArray &data) {
     return answer;
 }
 
-FrameReading readFrame(const QByteArray &frame, const GatewayState &state) {
+FrameReading readFrame(const QByteArray &frame, const GatewayState &state)
+{
     FrameReading reading;
     const quint8 command = commandOf(frame);
     const CommandKind *kind = commandKind(command);
@@ -118,7 +127,8 @@ FrameReading readFrame(const QByteArray &frame, const GatewayState &state) {
     return reading;
 }
 
-void applyFrame(const QByteArray &frame, GatewayState *state) {
+void applyFrame(const QByteArray &frame, GatewayState *state)
+{
     const quint8 command = commandOf(frame);
     const QByteArray payload = payloadOf(frame);
     if (command == CMD_SET_OPERATING_MODE)

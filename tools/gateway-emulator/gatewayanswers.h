@@ -26,7 +26,8 @@
 
 QByteArray buildAnswer(quint8 command, const QByteArray &data);
 
-struct FrameReading {
+struct FrameReading
+{
     QString name;    // "scan probe", "mode command (debug)" ...
     QString refusal; // why the frame is not taken; empty when it is
     QByteArray answer;

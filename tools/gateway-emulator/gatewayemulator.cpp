@@ -13,13 +13,15 @@ namespace {
 // Bytes held back as the start of a frame are given up after this much quiet.
 constexpr int BurstEndMs = 100;
 
-quint8 commandOf(const QByteArray &frame) {
+quint8 commandOf(const QByteArray &frame)
+{
     return quint8(frame.at(3));
 }
 } // namespace
 
 GatewayEmulator::GatewayEmulator(const SerialSettings &settings, QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     Q_ASSERT(isValidSerialSettings(settings));
     state.serial = settings;
     burstTimer.setSingleShot(true);
@@ -37,11 +39,13 @@ GatewayEmulator::GatewayEmulator(const SerialSettings &settings, QObject *parent
     connect(readNotifier, &QSocketNotifier::activated, this, &GatewayEmulator::readFromTool);
 }
 
-GatewayEmulator::~GatewayEmulator() {
+GatewayEmulator::~GatewayEmulator()
+{
     unpublish();
 }
 
-bool GatewayEmulator::publish(const QString &path) {
+bool GatewayEmulator::publish(const QString &path)
+{
     if (!isOpen()) {
         error = QStringLiteral("the pseudo-terminal is closed");
         return false;
@@ -63,7 +67,8 @@ bool GatewayEmulator::publish(const QString &path) {
     return true;
 }
 
-void GatewayEmulator::unpublish() {
+void GatewayEmulator::unpublish()
+{
     if (linkPath.isEmpty())
         return;
     const QFileInfo link(linkPath);
@@ -72,7 +77,8 @@ void GatewayEmulator::unpublish() {
     linkPath.clear();
 }
 
-void GatewayEmulator::goAway() {
+void GatewayEmulator::goAway()
+{
     log(QStringLiteral("going away"));
     burstTimer.stop();
     pieceTimer.stop();
@@ -85,22 +91,26 @@ void GatewayEmulator::goAway() {
     pty.close();
 }
 
-void GatewayEmulator::setLog(QTextStream *stream) {
+void GatewayEmulator::setLog(QTextStream *stream)
+{
     logStream = stream;
 }
 
-void GatewayEmulator::setFaults(const GatewayFaults &faults) {
+void GatewayEmulator::setFaults(const GatewayFaults &faults)
+{
     faultSettings = faults;
     log(QStringLiteral("faults: %1").arg(describeFaults(faults)));
 }
 
-void GatewayEmulator::setSerialSettings(const SerialSettings &settings) {
+void GatewayEmulator::setSerialSettings(const SerialSettings &settings)
+{
     Q_ASSERT(isValidSerialSettings(settings));
     state.serial = settings;
     log(QStringLiteral("settings now %1").arg(describeSerialSettings(settings)));
 }
 
-void GatewayEmulator::readFromTool() {
+void GatewayEmulator::readFromTool()
+{
     const QByteArray bytes = pty.readAvailable();
     if (bytes.isEmpty())
         return;
@@ -122,11 +132,13 @@ void GatewayEmulator::readFromTool() {
         burstTimer.stop();
 }
 
-void GatewayEmulator::endBurst() {
+void GatewayEmulator::endBurst()
+{
     takeFrames(parser.flush());
 }
 
-void GatewayEmulator::takeFrames(const QList<QByteArray> &frames) {
+void GatewayEmulator::takeFrames(const QList<QByteArray> &frames)
+{
     const QByteArray skipped = parser.takeSkipped();
     if (!skipped.isEmpty())
         log(QStringLiteral("skipped %1 bytes: %2").arg(skipped.size()).arg(hexText(skipped)));
@@ -134,7 +146,8 @@ void GatewayEmulator::takeFrames(const QList<QByteArray> &frames) {
         handleFrame(frame);
 }
 
-void GatewayEmulator::handleFrame(const QByteArray &frame) {
+void GatewayEmulator::handleFrame(const QByteArray &frame)
+{
     const int number = ++frameCount;
     const quint8 command = commandOf(frame);
     ++framesPerCommand[command];
@@ -155,12 +168,14 @@ void GatewayEmulator::handleFrame(const QByteArray &frame) {
     sendAnswer(number, frame, reading.answer);
 }
 
-void GatewayEmulator::withhold(int number, quint8 command, const QString &reason) {
+void GatewayEmulator::withhold(int number, quint8 command, const QString &reason)
+{
     log(QStringLiteral("no answer to #%1: %2").arg(number).arg(reason));
     emit answerWithheld(command, reason);
 }
 
-void GatewayEmulator::commit(const QByteArray &frame) {
+void GatewayEmulator::commit(const QByteArray &frame)
+{
     const GatewayState before = state;
     applyFrame(frame, &state);
     if (state.mode != before.mode)
@@ -175,7 +190,8 @@ void GatewayEmulator::commit(const QByteArray &frame) {
 // The answer goes out after the configured delay, in one or two pieces; the
 // frame takes effect once the last piece is written, so that an answer to new
 // serial parameters still goes out at the old ones.
-void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const QByteArray &answer) {
+void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const QByteArray &answer)
+{
     const quint8 command = commandOf(frame);
     const QByteArray bytes = answerOnLine(answer, faultSettings);
     const QList<QByteArray> pieces = answerPieces(bytes, faultSettings);
@@ -199,7 +215,8 @@ void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const QByt
     sendPieces();
 }
 
-void GatewayEmulator::sendPieces() {
+void GatewayEmulator::sendPieces()
+{
     while (!outgoing.isEmpty() && !pieceTimer.isActive()) {
         if (outgoing.first().waitMs > 0 && !headPieceWaited) {
             headPieceWaited = true;
@@ -218,7 +235,8 @@ void GatewayEmulator::sendPieces() {
     }
 }
 
-void GatewayEmulator::log(const QString &line) {
+void GatewayEmulator::log(const QString &line)
+{
     if (!logStream) {
         if (!standardError)
             standardError = std::make_unique<QTextStream>(stderr, QIODevice::WriteOnly);

@@ -24,7 +24,8 @@ class QSocketNotifier;
 // Bytes that arrive while the tool's line speed or stop bits differ from the
 // gateway's own settings are ignored whole, as a real gateway would see only
 // garbage. Every frame received and every answer sent is logged in one line.
-class GatewayEmulator : public QObject {
+class GatewayEmulator : public QObject
+{
     Q_OBJECT
 
 public:
@@ -76,7 +77,8 @@ signals:
     void framesIgnored(int byteCount, quint32 toolBaudRate, bool toolTwoStopBits);
 
 private:
-    struct OutgoingPiece {
+    struct OutgoingPiece
+    {
         int waitMs = 0; // after the piece before, or after arrival for the first
         QByteArray bytes;
         QString label;

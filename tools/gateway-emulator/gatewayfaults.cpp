@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 
 namespace {
-struct FramingFault {
+struct FramingFault
+{
     WrongFraming framing;
     const char *name;
 };
@@ -19,7 +20,8 @@ constexpr FramingFault FramingFaults[] = {
 
 constexpr char WrongEndByte = 0x0A;
 
-QByteArray framedWrongly(QByteArray answer, WrongFraming framing) {
+QByteArray framedWrongly(QByteArray answer, WrongFraming framing)
+{
     switch (framing) {
     case WrongFraming::None:
         break;
@@ -40,7 +42,8 @@ QByteArray framedWrongly(QByteArray answer, WrongFraming framing) {
 }
 } // namespace
 
-bool GatewayFaults::drops(int frameNumber) const {
+bool GatewayFaults::drops(int frameNumber) const
+{
     for (const FrameRange &range : dropped) {
         if (frameNumber >= range.first && frameNumber <= range.last)
             return true;
@@ -48,11 +51,13 @@ bool GatewayFaults::drops(int frameNumber) const {
     return false;
 }
 
-QByteArray answerOnLine(const QByteArray &answer, const GatewayFaults &faults) {
+QByteArray answerOnLine(const QByteArray &answer, const GatewayFaults &faults)
+{
     return faults.noise + framedWrongly(answer, faults.framing);
 }
 
-QList<QByteArray> answerPieces(const QByteArray &bytes, const GatewayFaults &faults) {
+QList<QByteArray> answerPieces(const QByteArray &bytes, const GatewayFaults &faults)
+{
     if (faults.splitGapMs <= 0 || bytes.size() < 2)
         return {bytes};
     const qsizetype at =
@@ -60,7 +65,8 @@ QList<QByteArray> answerPieces(const QByteArray &bytes, const GatewayFaults &fau
     return {bytes.left(at), bytes.mid(at)};
 }
 
-bool parseFrameRanges(const QString &text, QList<FrameRange> *ranges) {
+bool parseFrameRanges(const QString &text, QList<FrameRange> *ranges)
+{
     static const QRegularExpression rangePattern(QStringLiteral("^(\\d{1,9})(?:-(\\d{1,9}))?$"));
     QList<FrameRange> result;
     for (const QString &part : text.split(QLatin1Char(','))) {
@@ -78,7 +84,8 @@ bool parseFrameRanges(const QString &text, QList<FrameRange> *ranges) {
     return true;
 }
 
-QString frameRangesText(const QList<FrameRange> &ranges) {
+QString frameRangesText(const QList<FrameRange> &ranges)
+{
     QStringList parts;
     for (const FrameRange &range : ranges) {
         parts.append(range.first == range.last
@@ -88,7 +95,8 @@ QString frameRangesText(const QList<FrameRange> &ranges) {
     return parts.join(QLatin1Char(','));
 }
 
-bool parseWrongFraming(const QString &name, WrongFraming *framing) {
+bool parseWrongFraming(const QString &name, WrongFraming *framing)
+{
     for (const FramingFault &fault : FramingFaults) {
         if (name == QLatin1String(fault.name)) {
             *framing = fault.framing;
@@ -98,14 +106,16 @@ bool parseWrongFraming(const QString &name, WrongFraming *framing) {
     return false;
 }
 
-QStringList wrongFramingNames() {
+QStringList wrongFramingNames()
+{
     QStringList names;
     for (const FramingFault &fault : FramingFaults)
         names.append(QString::fromLatin1(fault.name));
     return names;
 }
 
-QString describeFaults(const GatewayFaults &faults) {
+QString describeFaults(const GatewayFaults &faults)
+{
     QStringList parts;
     if (faults.silent)
         parts.append(QStringLiteral("silent"));

@@ -19,12 +19,14 @@ enum class WrongFraming {
 };
 
 // Frames numbered from 1 over the valid frames the gateway has received.
-struct FrameRange {
+struct FrameRange
+{
     int first = 0;
     int last = 0;
 };
 
-struct GatewayFaults {
+struct GatewayFaults
+{
     bool silent = false;       // never answer
     QList<FrameRange> dropped; // answers lost for these frames
     int delayMs = 0;           // wait before answering

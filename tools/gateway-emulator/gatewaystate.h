@@ -16,7 +16,8 @@ constexpr int TwoStopIndex = 2;
 constexpr SerialSettings DefaultGatewaySettings{2, 0, 0}; // 9600 baud, 1 stop bit, None
 
 // What the virtual gateway holds.
-struct GatewayState {
+struct GatewayState
+{
     SerialSettings serial = DefaultGatewaySettings;
     OperatingMode mode = WorkingMode;
     // The raw row frames received since the last table-size frame.

@@ -13,26 +13,30 @@
 #include <cstdio>
 
 namespace {
-struct Options {
+struct Options
+{
     QString link;
     SerialSettings settings = DefaultGatewaySettings;
     GatewayFaults faults;
 };
 
-QString defaultLinkPath() {
+QString defaultLinkPath()
+{
     QString directory = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (directory.isEmpty() || !QFileInfo(directory).isDir())
         directory = QDir::tempPath();
     return QDir(directory).filePath(QStringLiteral("rs485config-gateway"));
 }
 
-[[noreturn]] void fail(const QString &message) {
+[[noreturn]] void fail(const QString &message)
+{
     std::fprintf(stderr, "gateway-emulator: %s\n", qPrintable(message));
     std::exit(2);
 }
 
 int number(const QCommandLineParser &parser, const QCommandLineOption &option, int fallback,
-           int highest) {
+           int highest)
+{
     if (!parser.isSet(option))
         return fallback;
     bool ok = false;
@@ -46,7 +50,8 @@ int number(const QCommandLineParser &parser, const QCommandLineOption &option, i
     return value;
 }
 
-QByteArray noiseBytes(const QString &text) {
+QByteArray noiseBytes(const QString &text)
+{
     QString digits = text;
     digits.remove(QLatin1Char(' '));
     static const QRegularExpression hexPairs(QStringLiteral("^([0-9A-Fa-f]{2})+$"));
@@ -55,7 +60,8 @@ QByteArray noiseBytes(const QString &text) {
     return QByteArray::fromHex(digits.toLatin1());
 }
 
-Options readOptions(const QCoreApplication &app) {
+Options readOptions(const QCoreApplication &app)
+{
     constexpr int LongestWaitMs = 600000;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -142,7 +148,8 @@ Options readOptions(const QCoreApplication &app) {
 }
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     TerminationSignals::block();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("gateway-emulator"));

@@ -15,7 +15,8 @@
 bool readLineSettings(int descriptor, LineSettings *settings);
 
 namespace {
-void makeRaw(int descriptor) {
+void makeRaw(int descriptor)
+{
     termios attributes{};
     if (tcgetattr(descriptor, &attributes) != 0)
         return;
@@ -24,7 +25,8 @@ void makeRaw(int descriptor) {
 }
 } // namespace
 
-PseudoTerminal::PseudoTerminal() {
+PseudoTerminal::PseudoTerminal()
+{
     master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         error = QString::fromLocal8Bit(strerror(errno));
@@ -48,11 +50,13 @@ PseudoTerminal::PseudoTerminal() {
     makeRaw(master);
 }
 
-PseudoTerminal::~PseudoTerminal() {
+PseudoTerminal::~PseudoTerminal()
+{
     close();
 }
 
-void PseudoTerminal::close() {
+void PseudoTerminal::close()
+{
     if (slave >= 0)
         ::close(slave);
     if (master >= 0)
@@ -60,7 +64,8 @@ void PseudoTerminal::close() {
     slave = master = -1;
 }
 
-QByteArray PseudoTerminal::readAvailable() {
+QByteArray PseudoTerminal::readAvailable()
+{
     QByteArray result;
     char buffer[4096];
     while (master >= 0) {
@@ -72,7 +77,8 @@ QByteArray PseudoTerminal::readAvailable() {
     return result;
 }
 
-bool PseudoTerminal::write(const QByteArray &bytes) {
+bool PseudoTerminal::write(const QByteArray &bytes)
+{
     qsizetype done = 0;
     while (master >= 0 && done < bytes.size()) {
         const ssize_t n = ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
@@ -88,7 +94,8 @@ bool PseudoTerminal::write(const QByteArray &bytes) {
     return done == bytes.size();
 }
 
-QByteArray PseudoTerminal::read(int n, int timeoutMs) {
+QByteArray PseudoTerminal::read(int n, int timeoutMs)
+{
     QByteArray result;
     const QDeadlineTimer deadline(timeoutMs);
     while (master >= 0 && result.size() < n) {
@@ -102,7 +109,8 @@ QByteArray PseudoTerminal::read(int n, int timeoutMs) {
     return result;
 }
 
-LineSettings PseudoTerminal::lineSettings() const {
+LineSettings PseudoTerminal::lineSettings() const
+{
     LineSettings settings;
     if (master >= 0)
         readLineSettings(master, &settings);

@@ -5,7 +5,8 @@
 
 // The settings the other side of a pseudo-terminal has put on the line. Parity
 // cannot be seen: the pty driver clears it.
-struct LineSettings {
+struct LineSettings
+{
     quint32 baudRate = 0;
     bool twoStopBits = false;
 };
@@ -13,7 +14,8 @@ struct LineSettings {
 // A pseudo-terminal pair. This object holds the master side, raw and
 // non-blocking, and keeps the slave side open itself so that the line stays up
 // while a program opens and closes the slave device by its path.
-class PseudoTerminal {
+class PseudoTerminal
+{
 public:
     PseudoTerminal();
     ~PseudoTerminal();

@@ -7,7 +7,8 @@
 #include <unistd.h>
 
 namespace {
-sigset_t terminationSet() {
+sigset_t terminationSet()
+{
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGINT);
@@ -16,13 +17,15 @@ sigset_t terminationSet() {
 }
 } // namespace
 
-void TerminationSignals::block() {
+void TerminationSignals::block()
+{
     const sigset_t set = terminationSet();
     sigprocmask(SIG_BLOCK, &set, nullptr);
 }
 
 TerminationSignals::TerminationSignals(QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     const sigset_t set = terminationSet();
     descriptor = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
     if (descriptor < 0)
@@ -31,13 +34,15 @@ TerminationSignals::TerminationSignals(QObject *parent)
     connect(notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
 }
 
-TerminationSignals::~TerminationSignals() {
+TerminationSignals::~TerminationSignals()
+{
     delete notifier;
     if (descriptor >= 0)
         ::close(descriptor);
 }
 
-void TerminationSignals::readSignal() {
+void TerminationSignals::readSignal()
+{
     signalfd_siginfo info{};
     while (::read(descriptor, &info, sizeof info) == ssize_t(sizeof info))
         emit received(int(info.ssi_signo));

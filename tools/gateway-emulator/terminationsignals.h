@@ -5,7 +5,8 @@
 class QSocketNotifier;
 
 // Delivers SIGINT and SIGTERM as a Qt signal on the event loop.
-class TerminationSignals : public QObject {
+class TerminationSignals : public QObject
+{
     Q_OBJECT
 
 public:
