@@ -111,24 +111,6 @@ private slots:
         QCOMPARE(w->widget<QComboBox>("comboBoxStopBit")->currentText(), QString("2"));
         QCOMPARE(w->widget<QComboBox>("comboBoxParity")->currentText(), QString("EVEN"));
     }
-
-    // A gateway at 115200 baud, 2 stop bits answers only the last probe.
-    void answerToTheLastProbeIsFoundNotNotFound()
-    {
-        MessageBoxAnswerer answerer;
-        w->click("pushButtonScan");
-        for (int k = 1; k < 81; ++k)
-            nextProbe();
-        const LineSettings last = nextProbe();
-        QCOMPARE(last.baudRate, 115200u);
-        QVERIFY(last.twoStopBits);
-        QTest::qWait(200);
-        QVERIFY(pty->write(QByteArray::fromHex("0C550A0008020200000D")));
-        QVERIFY(answerer.waitForBoxes(1));
-        QTest::qWait(600);
-        QCOMPARE(answerer.texts(), QStringList{"Found serial configuration."});
-        QCOMPARE(w->widget<QComboBox>("comboBoxParity")->currentText(), QString("EVEN"));
-    }
 };
 
 QTEST_MAIN(TestDeviceScan)
