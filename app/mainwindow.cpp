@@ -49,6 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     scanMatrix.clear();
     scanTimer = makeTimer(400, false, &MainWindow::sScanTimeout);
+    receiveTimer = makeTimer(3000, true, &MainWindow::sReceiveTimeout);
     readComTimer = makeTimer(50, true, &MainWindow::readComTimeout);
     readBacklogTimer = makeTimer(50, true, &MainWindow::readComTimeout);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "downloadframes.h"
 #include "frame.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
@@ -32,6 +33,7 @@ private slots:
     void on_pushButtonClear_clicked();
     void on_pushButtonDebug_clicked();
     void on_pushButtonConfigSerial_clicked();
+    void on_pushButtonBurnData_clicked();
     void on_pushButton_1byte_add_clicked();
     void on_pushButton_1byte_delete_clicked();
     void on_pushButton_1byte_update_clicked();
@@ -49,12 +51,16 @@ private slots:
     void on_pushButton_knxto485_w_clear_clicked();
     void on_pushButtonScan_clicked();
     void sScanTimeout();
+    void sReceiveTimeout();
     void on_pushButtonWorkMode_clicked();
     void on_comboBox_485toknx_w_length_currentIndexChanged(int index);
     void on_comboBox_knxto485_w_length_currentIndexChanged(int index);
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
+    void on_pushButton_485toknx_w_send_clicked();
+    void on_pushButton_1byte_send_p_clicked();
+    void on_pushButton_1byte_send_n_clicked();
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -89,7 +95,7 @@ private:
     QString receiveAreaText() const;
 
     // Gateway commands and answers
-    void sendCommand(WorkMode mode, int answerLength, quint8 command, const QByteArray &payload);
+    void sendCommand(WorkMode mode, int answerLength, const QByteArray &frame);
     void sendFrame(const QByteArray &frame);
     void checkReceiveData(const QByteArray &data);
     void followSerialSetting();
@@ -101,6 +107,10 @@ private:
     void reportNothingFound();
     void adoptScanAnswer(const SerialSettings &settings);
 
+    // Download and test telegrams
+    void downloadStep();
+    void sendTestTelegram(const QString &text);
+
     // Language
     void setupLanguageMenu();
     void chooseLanguage(int language);
@@ -111,11 +121,13 @@ private:
     void clearAllTables();
 
     Ui::MainWindow *ui;
+    QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
     QSerialPort *myCom = nullptr;
     QLabel *statusLabel = nullptr;
     QLabel *siteLabel = nullptr;
     ScanMatrix scanMatrix;
+    BurnFlag burnflag;
     bool portOpen = false;
     bool scanning = false;
     qint64 rxCount = 0;
@@ -126,6 +138,8 @@ private:
     // Shows bytes that cannot complete an answer while the line never falls quiet.
     QTimer *readBacklogTimer = nullptr;
     ReceivedText receivedText;
+    // The rows the download sends, copied when it starts.
+    DownloadTables burnTables;
     bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;

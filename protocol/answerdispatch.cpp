@@ -25,6 +25,13 @@ void MainWindow::checkReceiveData(const QByteArray &data)
     case E_FUNC_MODE_SERIAL_SETTING:
         followSerialSetting();
         break;
+    case E_FUNC_MODE_BURN_NUM:
+    case E_FUNC_MODE_BURN_485TOKNX_W:
+    case E_FUNC_MODE_BURN_1BYTETOKNX:
+    case E_FUNC_MODE_BURN_KNXTO485_W:
+        receiveTimer->stop();
+        downloadStep();
+        break;
     default:
         break;
     }

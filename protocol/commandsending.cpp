@@ -3,12 +3,11 @@
 #include <QSerialPort>
 
 // Sets what the answer will mean before a byte of it can arrive, then sends.
-void MainWindow::sendCommand(WorkMode mode, int answerLength, quint8 command,
-                             const QByteArray &payload)
+void MainWindow::sendCommand(WorkMode mode, int answerLength, const QByteArray &frame)
 {
     m_work_para.mode = mode;
     m_work_para.expect_len = answerLength;
-    sendFrame(buildFrame(command, payload));
+    sendFrame(frame);
 }
 
 void MainWindow::sendFrame(const QByteArray &frame)

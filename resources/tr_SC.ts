@@ -8,6 +8,10 @@
         <translation>%1 打开 %2 %3 %4 | </translation>
     </message>
     <message>
+        <source>%v of %m frames answered</source>
+        <translation>已应答 %v / %m 帧</translation>
+    </message>
+    <message>
         <source>%v of %m tried</source>
         <translation>已尝试 %v / %m</translation>
     </message>
@@ -256,6 +260,10 @@ Check to see if the serial port is occupied</source>
     <message>
         <source>Download over!Success!Please change to working mode.</source>
         <translation>下载完成！成功！请改变工作模式。</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>正在下载</translation>
     </message>
     <message>
         <source>ERROR</source>
@@ -570,6 +578,10 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>telegram 485 to knx(Write) %1</source>
         <translation>telegram 485 to knx(写) %1</translation>
+    </message>
+    <message>
+        <source>telegram knx to 485(Write) %1</source>
+        <translation>telegram knx to 485(写) %1</translation>
     </message>
     <message>
         <source>telegram number</source>

@@ -1,0 +1,60 @@
+#include "mainwindow.h"
+#include "tablerows.h"
+#include "ui_mainwindow.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+// Downloads a copy of the tables taken now: editing them meanwhile changes
+// nothing that is sent. Pressing again starts over.
+void MainWindow::on_pushButtonBurnData_clicked()
+{
+    burnTables.rows485ToKnxW = tableRecords<Tele485ToKnxW>(ui->tableWidget_485toknx_w);
+    burnTables.rows1Byte = tableRecords<Tele1Byte>(ui->tableWidget_1byte);
+    burnTables.rowsKnxTo485W = tableRecords<TeleKnxTo485W>(ui->tableWidget_knxto485_w);
+    burnflag = BurnFlag::start(burnTables);
+    downloadStep();
+}
+
+// Sends the next frame, each only after the answer to the one before.
+void MainWindow::downloadStep()
+{
+    const std::optional<DownloadFrame> next = takeNextDownloadFrame(burnflag, burnTables);
+    if (!next) {
+        hideProgress();
+        QMessageBox::information(this, tr("Success"),
+                                 tr("Download over!Success!Please change to working mode."));
+        return;
+    }
+    sendCommand(next->mode, next->answerLength, next->frame);
+    receiveTimer->start();
+    showProgress(tr("Downloading"), burnflag.framesSent() - 1, burnTables.frameCount(),
+                 tr("%v of %m frames answered"));
+}
+
+// No answer in time: the download is over. An answer that comes later is
+// only shown.
+void MainWindow::sReceiveTimeout()
+{
+    QString unanswered;
+    switch (m_work_para.mode) {
+    case E_FUNC_MODE_BURN_NUM:
+        unanswered = tr("telegram number");
+        break;
+    case E_FUNC_MODE_BURN_485TOKNX_W:
+        unanswered = tr("telegram 485 to knx(Write) %1").arg(burnflag.current_485_w_num);
+        break;
+    case E_FUNC_MODE_BURN_1BYTETOKNX:
+        unanswered = tr("telegram 1 byte telegram %1").arg(burnflag.current_1byte_num);
+        break;
+    case E_FUNC_MODE_BURN_KNXTO485_W:
+        unanswered = tr("telegram knx to 485(Write) %1").arg(burnflag.current_knx_w_num);
+        break;
+    default:
+        break;
+    }
+    m_work_para.expect_len = 0;
+    burnflag = BurnFlag();
+    hideProgress();
+    QMessageBox::information(this, tr("Download error!"), tr("Download %1 error!").arg(unanswered));
+}
