@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +42,19 @@ void MessageBoxAnswerer::clear()
 
 bool MessageBoxAnswerer::waitForBoxes(int n, int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return seenBoxes.size() >= n; }, timeoutMs);
+    if (seenBoxes.size() >= n)
+        return true;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &MessageBoxAnswerer::boxAnswered, &loop, [&] {
+        if (seenBoxes.size() >= n)
+            loop.quit();
+    });
+    timeout.start(timeoutMs);
+    loop.exec();
+    return seenBoxes.size() >= n;
 }
 
 void MessageBoxAnswerer::answerActiveDialog()
@@ -72,6 +85,7 @@ void MessageBoxAnswerer::answerBox(QMessageBox *box)
         button->click();
     else
         box->reject();
+    emit boxAnswered();
 }
 
 void MessageBoxAnswerer::answerFileDialog(QFileDialog *dialog)
