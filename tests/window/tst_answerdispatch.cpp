@@ -1,7 +1,5 @@
 #include "messageboxanswerer.h"
-#include "pseudoterminal.h"
-#include "scopedworkdir.h"
-#include "windowundertest.h"
+#include "ptywindowtest.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -14,13 +12,9 @@ QByteArray hex(const char *text)
 } // namespace
 
 // The test plays the gateway on a pseudo-terminal and answers by hand.
-class TestAnswerDispatch : public QObject
+class TestAnswerDispatch : public PtyWindowTest
 {
     Q_OBJECT
-
-    ScopedWorkDir workDir;
-    std::unique_ptr<PseudoTerminal> pty;
-    std::unique_ptr<WindowUnderTest> w;
 
     QString currentText(const char *comboBox) const
     {
@@ -28,19 +22,6 @@ class TestAnswerDispatch : public QObject
     }
 
 private slots:
-    void init()
-    {
-        pty = std::make_unique<PseudoTerminal>();
-        w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
-        QVERIFY(w->openPort(pty->slavePath()));
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        pty.reset();
-    }
-
     void modeCommands_data()
     {
         QTest::addColumn<QByteArray>("button");

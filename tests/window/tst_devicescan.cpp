@@ -1,7 +1,5 @@
 #include "messageboxanswerer.h"
-#include "pseudoterminal.h"
-#include "scopedworkdir.h"
-#include "windowundertest.h"
+#include "ptywindowtest.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -14,13 +12,9 @@ const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
 } // namespace
 
 // The test plays a gateway that never answers, or answers one chosen probe.
-class TestDeviceScan : public QObject
+class TestDeviceScan : public PtyWindowTest
 {
     Q_OBJECT
-
-    ScopedWorkDir workDir;
-    std::unique_ptr<PseudoTerminal> pty;
-    std::unique_ptr<WindowUnderTest> w;
 
     QString scanButtonText() const { return w->widget<QAbstractButton>("pushButtonScan")->text(); }
 
@@ -34,19 +28,6 @@ class TestDeviceScan : public QObject
     }
 
 private slots:
-    void init()
-    {
-        pty = std::make_unique<PseudoTerminal>();
-        w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
-        QVERIFY(w->openPort(pty->slavePath()));
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        pty.reset();
-    }
-
     void firstProbeGoesOutWithinTheClick()
     {
         w->click("pushButtonScan");

@@ -1,9 +1,7 @@
 #include "downloadframes.h"
 #include "messageboxanswerer.h"
-#include "pseudoterminal.h"
-#include "scopedworkdir.h"
+#include "ptywindowtest.h"
 #include "tablefilling.h"
-#include "windowundertest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,30 +15,13 @@ const QByteArray rowAnswer = QByteArray::fromHex("0C55080300000000000D");
 } // namespace
 
 // The test plays a gateway that answers what it chooses, by hand.
-class TestDownload : public QObject
+class TestDownload : public PtyWindowTest
 {
     Q_OBJECT
-
-    ScopedWorkDir workDir;
-    std::unique_ptr<PseudoTerminal> pty;
-    std::unique_ptr<WindowUnderTest> w;
 
     QByteArray nextFrame(int size) { return pty->read(size, 1000); }
 
 private slots:
-    void init()
-    {
-        pty = std::make_unique<PseudoTerminal>();
-        w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
-        QVERIFY(w->openPort(pty->slavePath()));
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        pty.reset();
-    }
-
     void emptyTablesAreOneFrameThenSuccess()
     {
         MessageBoxAnswerer answerer;

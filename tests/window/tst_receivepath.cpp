@@ -1,7 +1,5 @@
 #include "messageboxanswerer.h"
-#include "pseudoterminal.h"
-#include "scopedworkdir.h"
-#include "windowundertest.h"
+#include "ptywindowtest.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -12,30 +10,13 @@ namespace {
 const QByteArray debugAnswer = QByteArray::fromHex("0C55000000000 00D");
 } // namespace
 
-class TestReceivePath : public QObject
+class TestReceivePath : public PtyWindowTest
 {
     Q_OBJECT
-
-    ScopedWorkDir workDir;
-    std::unique_ptr<PseudoTerminal> pty;
-    std::unique_ptr<WindowUnderTest> w;
 
     void write(const QByteArray &bytes) { QVERIFY(pty->write(bytes)); }
 
 private slots:
-    void init()
-    {
-        pty = std::make_unique<PseudoTerminal>();
-        w = std::make_unique<WindowUnderTest>(QStringList{pty->slavePath()});
-        QVERIFY(w->openPort(pty->slavePath()));
-    }
-
-    void cleanup()
-    {
-        w.reset();
-        pty.reset();
-    }
-
     void hexFormAndReceiveCount()
     {
         write(QByteArray::fromHex("550c0dff00"));
