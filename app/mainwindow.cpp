@@ -62,6 +62,7 @@ MainWindow::~MainWindow()
     if (portOpen)
         myCom->close();
     delete myCom;
+    releaseConnection();
 }
 
 QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)())
