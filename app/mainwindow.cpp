@@ -1,11 +1,10 @@
 #include "mainwindow.h"
+#include "programversion.h"
 #include "ui_mainwindow.h"
 
 #include <QTimer>
 
 namespace {
-const char *const programVersion = "V1.1.3";
-
 void selectWholeRowsReadOnly(QTableWidget *table)
 {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -64,6 +63,7 @@ MainWindow::~MainWindow()
     if (portOpen)
         myCom->close();
     delete myCom;
+    releaseConnection();
 }
 
 QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)())

@@ -7,11 +7,13 @@
 
 #include <QMainWindow>
 #include <QSerialPort>
+#include <QSqlDatabase>
 
 class QLabel;
 class QModelIndex;
 class QProgressBar;
 class QTimer;
+struct ProjectData;
 
 namespace Ui {
 class MainWindow;
@@ -55,6 +57,9 @@ private slots:
     void on_pushButtonWorkMode_clicked();
     void on_comboBox_485toknx_w_length_currentIndexChanged(int index);
     void on_comboBox_knxto485_w_length_currentIndexChanged(int index);
+    void on_actionImport_I_triggered();
+    void on_actionExport_E_triggered();
+    void on_actionClose_C_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
@@ -120,7 +125,15 @@ private:
     void setupInputValidators();
     void clearAllTables();
 
+    // Project files
+    bool createConnection(const QString &fileName);
+    bool writeProject();
+    bool readProject(ProjectData &data);
+    void showProject(const ProjectData &data);
+    void releaseConnection();
+
     Ui::MainWindow *ui;
+    QSqlDatabase db; // the default connection, open only while an export or import runs
     QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
     QSerialPort *myCom = nullptr;

@@ -518,6 +518,10 @@ Check to see if the serial port is occupied</source>
         <translation>报文(-)</translation>
     </message>
     <message>
+        <source>The file is not a project file.</source>
+        <translation>该文件不是工程文件。</translation>
+    </message>
+    <message>
         <source>The rs485config developers</source>
         <translation>The rs485config developers</translation>
     </message>

@@ -42,16 +42,6 @@ std::optional<QStringList> checkedPanel(const TelegramPage &page)
     return page.checkedCells(typed);
 }
 
-void writeRow(QTableWidget *table, int row, const QStringList &cells)
-{
-    for (int column = 0; column < cells.size(); ++column) {
-        if (QTableWidgetItem *item = table->item(row, column))
-            item->setText(cells.at(column));
-        else
-            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-    }
-}
-
 void addRow(const TelegramPage &page)
 {
     QTableWidget *table = page.table;

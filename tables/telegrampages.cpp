@@ -3,6 +3,8 @@
 #include "recordchecks.h"
 #include "ui_mainwindow.h"
 
+#include <QTableWidget>
+
 TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
 {
     switch (kind) {
@@ -44,4 +46,36 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
                  {2, ui.comboBox_knxto485_w_baudrate}}};
     }
     Q_UNREACHABLE();
+}
+
+void writeRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int column = 0; column < cells.size(); ++column) {
+        if (QTableWidgetItem *item = table->item(row, column))
+            item->setText(cells.at(column));
+        else
+            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+}
+
+QList<QStringList> tableRows(const QTableWidget *table)
+{
+    QList<QStringList> rows;
+    rows.reserve(table->rowCount());
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem *item = table->item(row, column);
+            cells << (item ? item->text() : QString());
+        }
+        rows << cells;
+    }
+    return rows;
+}
+
+void showRows(QTableWidget *table, const QList<QStringList> &rows)
+{
+    table->setRowCount(rows.size());
+    for (int row = 0; row < rows.size(); ++row)
+        writeRow(table, row, rows.at(row));
 }

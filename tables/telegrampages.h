@@ -35,3 +35,12 @@ struct TelegramPage
 };
 
 TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind);
+
+// Puts the texts into the row's cells, column 0 first.
+void writeRow(QTableWidget *table, int row, const QStringList &cells);
+
+// The cell texts of every row; a cell without an item gives an empty text.
+QList<QStringList> tableRows(const QTableWidget *table);
+
+// Makes the table hold exactly these rows.
+void showRows(QTableWidget *table, const QList<QStringList> &rows);

@@ -1,0 +1,48 @@
+#include "projectformat.h"
+
+namespace {
+using S = StoredCell;
+
+const TelegramTableFormat tele485ToKnxW = {
+    "tele_485_to_knx_w",
+    "CREATE TABLE tele_485_to_knx_w (id integer PRIMARY KEY AUTOINCREMENT,name text,telegram "
+    "text,ack text,ntype text,addr text,length text,value text)",
+    "insert into tele_485_to_knx_w values (?,?,?,?,?,?,?,?)",
+    "exec 485 to knx Error",
+    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Number}};
+
+const TelegramTableFormat tele1Byte = {
+    "tele_1byte",
+    "CREATE TABLE tele_1byte (id integer PRIMARY KEY AUTOINCREMENT,name text,telegram_p "
+    "text,ack_p text,telegram_n text,ack_n text,addr text,min integer,max text,interval text)",
+    "insert into tele_1byte values (?,?,?,?,?,?,?,?,?,?)",
+    "exec 1byte Error",
+    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Absent, S::Number, S::Number,
+     S::Number}};
+
+const TelegramTableFormat teleKnxTo485W = {
+    "tele_knx_to_485_w",
+    "CREATE TABLE tele_knx_to_485_w (id integer PRIMARY KEY AUTOINCREMENT,name text,ntype "
+    "text,baudrate text,addr text,length text,value integer,telegram text)",
+    "insert into tele_knx_to_485_w values (?,?,?,?,?,?,?,?)",
+    "exec knx to 485 Error",
+    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Number, S::Text}};
+} // namespace
+
+const TelegramTableFormat &telegramTableFormat(TelegramTable table)
+{
+    switch (table) {
+    case TelegramTable::Tele485ToKnxW:
+        return tele485ToKnxW;
+    case TelegramTable::Tele1Byte:
+        return tele1Byte;
+    case TelegramTable::TeleKnxTo485W:
+        return teleKnxTo485W;
+    }
+    Q_UNREACHABLE();
+}
+
+QString oneByteLength()
+{
+    return QStringLiteral("1 byte");
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The layout of the three telegram tables of a project file, shared by the
+// writer and the reader.
+
+// How one cell of a record is kept in the file.
+enum class StoredCell {
+    Text,   // its text, read back as a text
+    Number, // its text, read back as an int (a text that is no number gives 0)
+    Absent, // not stored: the length of a 1-byte record, read back as "1 byte"
+};
+
+// Column 0 of a telegram table is the id that SQLite assigns; the stored
+// cells of the record follow in column order.
+struct TelegramTableFormat
+{
+    QString name;
+    QString createStatement;
+    QString insertStatement;
+    const char *insertFailure; // debug line of a failed insert
+    QList<StoredCell> cells;   // one per record column
+};
+
+enum class TelegramTable { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
+
+const TelegramTableFormat &telegramTableFormat(TelegramTable table);
+
+// The length text of every 1-byte record.
+QString oneByteLength();

@@ -1,0 +1,131 @@
+#include "projectwriter.h"
+#include "programversion.h"
+#include "projectformat.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const QStringList dropStatements = {"drop table if exists info", "drop table if exists general",
+                                    "drop table if exists tele_485_to_knx_w",
+                                    "drop table if exists tele_1byte",
+                                    "drop table if exists tele_knx_to_485_w"};
+
+const char *const createInfo = "CREATE TABLE info (product text, version text, creat_time time)";
+const char *const createGeneral =
+    "CREATE TABLE general (baud_rate integer, stop_bit integer, parity integer, num_485_to_knx_w "
+    "integer, num_1byte integer, num_knx_to_485_w integer)";
+
+const TelegramTable telegramTables[] = {TelegramTable::Tele485ToKnxW, TelegramTable::Tele1Byte,
+                                        TelegramTable::TeleKnxTo485W};
+
+// A cell text as bound: a null text would be stored as NULL, so it is bound
+// as an empty text like every other empty cell.
+QVariant boundText(const QString &text)
+{
+    return text.isNull() ? QString("") : text;
+}
+
+bool execute(QSqlQuery &query, const QString &statement)
+{
+    if (query.exec(statement))
+        return true;
+    qDebug() << statement << query.lastError().text();
+    return false;
+}
+
+bool insertRow(QSqlQuery &query, const QString &statement, const QStringList &texts,
+               const char *failure)
+{
+    query.prepare(statement);
+    for (const QString &text : texts)
+        query.addBindValue(boundText(text));
+    if (query.exec())
+        return true;
+    qDebug() << failure << query.lastError().text();
+    return false;
+}
+
+// All rows as one batch: a list of values per file column, ids null so that
+// SQLite numbers the rows 1, 2, 3 ... in table order.
+bool insertRows(QSqlQuery &query, const TelegramTableFormat &format, const QList<QStringList> &rows)
+{
+    query.prepare(format.insertStatement);
+    query.addBindValue(QVariantList(rows.size()));
+    for (int column = 0; column < format.cells.size(); ++column) {
+        if (format.cells.at(column) == StoredCell::Absent)
+            continue;
+        QVariantList values;
+        values.reserve(rows.size());
+        for (const QStringList &row : rows)
+            values << boundText(row.value(column));
+        query.addBindValue(values);
+    }
+    if (query.execBatch())
+        return true;
+    qDebug() << format.insertFailure << query.lastError().text();
+    return false;
+}
+
+const QList<QStringList> &rowsOf(const ProjectContent &content, TelegramTable table)
+{
+    switch (table) {
+    case TelegramTable::Tele485ToKnxW:
+        return content.rows_485_to_knx_w;
+    case TelegramTable::Tele1Byte:
+        return content.rows_1byte;
+    case TelegramTable::TeleKnxTo485W:
+        return content.rows_knx_to_485_w;
+    }
+    Q_UNREACHABLE();
+}
+
+// Every statement of the export in order; stops at the first that fails.
+bool writeTables(const QSqlDatabase &db, const ProjectContent &content)
+{
+    QSqlQuery query(db);
+    for (const QString &statement : dropStatements)
+        if (!execute(query, statement))
+            return false;
+    QStringList creates = {createInfo, createGeneral};
+    for (const TelegramTable table : telegramTables)
+        creates << telegramTableFormat(table).createStatement;
+    for (const QString &statement : creates)
+        if (!execute(query, statement))
+            return false;
+
+    const QString now = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
+    if (!insertRow(query, "insert into info values (?, ?, ?)", {"VELTRIS", programVersion, now},
+                   "exec info Error"))
+        return false;
+    const QStringList general = {QString::number(content.baud_rate),
+                                 QString::number(content.stop_bit),
+                                 QString::number(content.parity),
+                                 QString::number(content.rows_485_to_knx_w.size()),
+                                 QString::number(content.rows_1byte.size()),
+                                 QString::number(content.rows_knx_to_485_w.size())};
+    if (!insertRow(query, "insert into general values (?, ?, ?, ?, ?, ?)", general,
+                   "exec general Error"))
+        return false;
+    for (const TelegramTable table : telegramTables)
+        if (!insertRows(query, telegramTableFormat(table), rowsOf(content, table)))
+            return false;
+    return true;
+}
+} // namespace
+
+bool writeProjectFile(QSqlDatabase &db, const ProjectContent &content)
+{
+    if (!db.transaction()) {
+        qDebug() << "begin transaction" << db.lastError().text();
+        return false;
+    }
+    if (writeTables(db, content) && db.commit())
+        return true;
+    qDebug() << "project not written, rolled back";
+    db.rollback();
+    return false;
+}
