@@ -1,5 +1,7 @@
+#include "downloadframes.h"
 #include "frame.h"
 #include "gatewayemulator.h"
+#include "itemtexts.h"
 #include "toolport.h"
 
 #include <QFile>
@@ -22,17 +24,12 @@ QSerialPort::StopBits stopBitsOf(int stopBitIndex)
 
 qint32 rateOf(int baudIndex)
 {
-    return qint32(baudRateOfIndex(baudIndex));
+    return baudRateTexts().at(baudIndex).toInt();
 }
 
-// A download row frame with its 16-bit row field at payload offset 0.
-QByteArray rowFrame(quint8 command, int payloadSize, quint16 rowField)
-{
-    QByteArray payload(payloadSize, 0x55);
-    payload[0] = char(rowField >> 8);
-    payload[1] = char(rowField & 0xFF);
-    return buildFrame(command, payload);
-}
+const Tele485ToKnxW Row485{"", "01 02 03", "", "write", "1/2/3", "1 byte", "200"};
+const Tele1Byte Row1Byte{"", "01", "", "02", "", "1/2/4", "1 byte", "0", "255", "5"};
+const TeleKnxTo485W RowKnx{"", "read", "9600", "1/2/5", "1 bit", "", "0A"};
 } // namespace
 
 // The virtual gateway over a real pty, with a QSerialPort as the tool.
@@ -194,25 +191,29 @@ private slots:
             int answerLength;
         };
         const QList<Step> download = {
-            {buildFrame(CMD_TABLE_SIZES, hex("000200010001")), CommandAnswerLength},
-            {rowFrame(CMD_ROW_485_TO_KNX_W, 108, 0x0000), RowAnswerLength},
-            {rowFrame(CMD_ROW_485_TO_KNX_W, 108, 0x0001), RowAnswerLength},
-            {rowFrame(CMD_ROW_1BYTE, 208, 0x0000), RowAnswerLength},
-            {rowFrame(CMD_ROW_KNX_TO_485_W, 74, 0x0000), RowAnswerLength},
+            {tableSizesFrame(2, 1, 1), CommandAnswerLength},
+            {row485ToKnxWFrame(0, Row485), RowAnswerLength},
+            {row485ToKnxWFrame(1, Row485), RowAnswerLength},
+            {row1ByteFrame(0, Row1Byte), RowAnswerLength},
+            {rowKnxTo485WFrame(0, RowKnx), RowAnswerLength},
         };
-        QList<QByteArray> rows;
         for (const Step &step : download) {
             tool.received.clear();
             QVERIFY(tool.send(step.frame));
             QTRY_COMPARE(tool.received.size(), step.answerLength);
             QVERIFY(isAnswerFrame(tool.received));
             QCOMPARE(tool.received.at(3), step.frame.at(3));
-            if (step.answerLength == RowAnswerLength) {
-                QCOMPARE(tool.received.mid(4, 2), step.frame.mid(4, 2));
-                rows.append(step.frame);
-            }
+            if (step.answerLength == RowAnswerLength)
+                QCOMPARE(tool.received.mid(4, 3), step.frame.mid(4, 2) + '\0');
         }
-        QCOMPARE(gateway.rowFrames(), rows);
+        QVERIFY(gateway.downloadComplete());
+        const DownloadTables held = gateway.storedTables();
+        QCOMPARE(held.rows485ToKnxW.size(), 2);
+        QCOMPARE(held.rows485ToKnxW.at(1).addr, Row485.addr);
+        QCOMPARE(held.rows1Byte.size(), 1);
+        QCOMPARE(held.rows1Byte.at(0).addr, Row1Byte.addr);
+        QCOMPARE(held.rowsKnxTo485W.size(), 1);
+        QCOMPARE(held.rowsKnxTo485W.at(0).addr, RowKnx.addr);
         QCOMPARE(gateway.framesReceived(CMD_ROW_485_TO_KNX_W), 2);
         QCOMPARE(gateway.framesReceived(CMD_ROW_1BYTE), 1);
         QCOMPARE(gateway.framesReceived(CMD_ROW_KNX_TO_485_W), 1);
@@ -221,7 +222,8 @@ private slots:
         // A new download starts over.
         QVERIFY(tool.send(download.first().frame));
         QTRY_COMPARE(gateway.framesReceived(CMD_TABLE_SIZES), 2);
-        QVERIFY(gateway.rowFrames().isEmpty());
+        QVERIFY(!gateway.downloadComplete());
+        QCOMPARE(gateway.storedTables().rows485ToKnxW.first().addr, QString());
     }
 
     void refusesFramesThatDoNotFitTheirCommand_data()
@@ -235,7 +237,8 @@ private slots:
             << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(9, 0, 0));
         QTest::newRow("parity index 3")
             << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(2, 0, 3));
-        QTest::newRow("short row") << rowFrame(CMD_ROW_485_TO_KNX_W, 107, 0);
+        QTest::newRow("short row")
+            << buildFrame(CMD_ROW_485_TO_KNX_W, row485ToKnxWFrame(0, Row485).mid(4, 107));
         QTest::newRow("long table sizes") << buildFrame(CMD_TABLE_SIZES, QByteArray(7, 0));
     }
 
@@ -253,7 +256,7 @@ private slots:
         QCOMPARE(gateway.operatingMode(), WorkingMode);
         QCOMPARE(gateway.serialSettings().baudIndex, DefaultGatewaySettings.baudIndex);
         QCOMPARE(gateway.serialSettings().parityIndex, DefaultGatewaySettings.parityIndex);
-        QVERIFY(gateway.rowFrames().isEmpty());
+        QCOMPARE(gateway.announcedTableSizes().rows485ToKnxW, 0);
 
         QVERIFY(tool.send(Probe));
         QTRY_COMPARE(gateway.framesReceived(), 2);

@@ -1,3 +1,4 @@
+#include "downloadframes.h"
 #include "frame.h"
 #include "toolport.h"
 
@@ -30,8 +31,8 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         for (const char *option :
-             {"--link", "--baud", "--stop-bits", "--parity", "--silent", "--drop", "--delay",
-              "--split-gap", "--split-at", "--noise", "--wrong-framing"})
+             {"--link", "--baud", "--stop-bits", "--parity", "--require-debug-mode", "--silent",
+              "--drop", "--delay", "--split-gap", "--split-at", "--noise", "--wrong-framing"})
             QTest::newRow(option) << QString::fromLatin1(option);
     }
 
@@ -92,6 +93,37 @@ private slots:
         const QString log = QString::fromLocal8Bit(emulator.readAllStandardError());
         QVERIFY2(log.contains(QLatin1String("rx #1 scan probe: 55 0C 0B")), qPrintable(log));
         QVERIFY2(log.contains(QLatin1String("tx answer to #1: ")), qPrintable(log));
+    }
+
+    // Frames are taken in order: the refused table-size frame leaves no answer
+    // before the answer to the mode command.
+    void requireDebugModeRefusesADownloadInWorkingMode()
+    {
+        QTemporaryDir directory;
+        const QString link = directory.filePath(QStringLiteral("gateway"));
+        QProcess emulator;
+        emulator.start(Emulator,
+                       {QStringLiteral("--link"), link, QStringLiteral("--require-debug-mode")});
+        QVERIFY(emulator.waitForStarted());
+        QTRY_VERIFY(emulator.canReadLine());
+        {
+            ToolPort tool(link);
+            QVERIFY(tool.open());
+            QVERIFY(tool.send(tableSizesFrame(0, 0, 0)));
+            QVERIFY(tool.send(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(DebugMode))));
+            QTRY_COMPARE(tool.received.size(), CommandAnswerLength);
+            QCOMPARE(quint8(tool.received.at(3)), quint8(CMD_SET_OPERATING_MODE));
+            QVERIFY(tool.send(tableSizesFrame(0, 0, 0)));
+            QTRY_COMPARE(tool.received.size(), 2 * CommandAnswerLength);
+            QCOMPARE(quint8(tool.received.at(CommandAnswerLength + 3)), quint8(CMD_TABLE_SIZES));
+        }
+        emulator.terminate();
+        QVERIFY(emulator.waitForFinished(5000));
+        const QString log = QString::fromLocal8Bit(emulator.readAllStandardError());
+        QVERIFY2(log.contains(QLatin1String(
+                     "no answer to #1: refused, downloads are taken in debug mode only")),
+                 qPrintable(log));
+        QVERIFY2(log.contains(QLatin1String("download complete: 0 + 0 + 0 rows")), qPrintable(log));
     }
 
     void refusesAnInvalidOption_data()

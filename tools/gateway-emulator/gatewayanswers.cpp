@@ -51,6 +51,50 @@ bool isRow(quint8 command)
            command == CMD_ROW_KNX_TO_485_W;
 }
 
+bool isDownload(quint8 command)
+{
+    return command == CMD_TABLE_SIZES || isRow(command);
+}
+
+quint16 wordAt(const QByteArray &bytes, int offset)
+{
+    return quint16(quint8(bytes.at(offset)) << 8 | quint8(bytes.at(offset + 1)));
+}
+
+TableSizes tableSizesOf(const QByteArray &payload)
+{
+    return {wordAt(payload, 0), wordAt(payload, 2), wordAt(payload, 4)};
+}
+
+bool sameSettings(const SerialSettings &a, const SerialSettings &b)
+{
+    return a.baudIndex == b.baudIndex && a.stopBitIndex == b.stopBitIndex &&
+           a.parityIndex == b.parityIndex;
+}
+
+// Decodes a row frame and finds its place, or says why it is refused.
+void readRow(const QByteArray &frame, const GatewayState &state, FrameReading *reading)
+{
+    QString error;
+    std::optional<AnyDecodedRow> row = decodeRowFrame(frame, &error);
+    if (!row) {
+        reading->refusal = QStringLiteral("malformed, %1").arg(error);
+        return;
+    }
+    const int rowField = std::visit([](const auto &decoded) { return decoded.row; }, *row);
+    reading->name += QStringLiteral(" %1").arg(rowField);
+    if (!state.tables.announced()) {
+        reading->refusal = QStringLiteral("no table sizes received");
+        return;
+    }
+    if (!state.tables.placeOf(*row)) {
+        reading->refusal = QStringLiteral("row outside the %1 rows announced")
+                               .arg(describeTableSizes(state.tables.sizes()));
+        return;
+    }
+    reading->row = std::move(row);
+}
+
 // Fills in name, refusal and answer data for a payload of the right size.
 QByteArray readPayload(quint8 command, const QByteArray &payload, const GatewayState &state,
                        FrameReading *reading)
@@ -121,22 +165,47 @@ FrameReading readFrame(const QByteArray &frame, const GatewayState &state)
                               .arg(kind->payloadSize);
         return reading;
     }
+    if (isDownload(command) && state.requireDebugMode && state.mode != DebugMode) {
+        reading.refusal = QStringLiteral("downloads are taken in debug mode only");
+        return reading;
+    }
+    if (isRow(command))
+        readRow(frame, state, &reading);
     const QByteArray data = readPayload(command, payload, state, &reading);
     if (reading.refusal.isEmpty())
         reading.answer = buildAnswer(command, data);
     return reading;
 }
 
-void applyFrame(const QByteArray &frame, GatewayState *state)
+QStringList applyFrame(const QByteArray &frame, const FrameReading &reading, GatewayState *state)
 {
     const quint8 command = commandOf(frame);
     const QByteArray payload = payloadOf(frame);
-    if (command == CMD_SET_OPERATING_MODE)
-        state->mode = OperatingMode(quint8(payload.back()));
-    else if (command == CMD_SET_SERIAL_PARAMETERS)
-        state->serial = serialSettingsOf(payload);
-    else if (command == CMD_TABLE_SIZES)
-        state->rowFrames.clear();
-    else if (isRow(command))
-        state->rowFrames.append(frame);
+    const bool wasComplete = state->tables.complete();
+    QStringList changes;
+    if (command == CMD_SET_OPERATING_MODE) {
+        const OperatingMode mode = OperatingMode(quint8(payload.back()));
+        if (mode != state->mode)
+            changes << QStringLiteral("mode now %1").arg(operatingModeName(mode));
+        state->mode = mode;
+    } else if (command == CMD_SET_SERIAL_PARAMETERS) {
+        const SerialSettings settings = serialSettingsOf(payload);
+        if (!sameSettings(settings, state->serial))
+            changes << QStringLiteral("settings now %1").arg(describeSerialSettings(settings));
+        state->serial = settings;
+    } else if (command == CMD_TABLE_SIZES) {
+        state->tables.announce(tableSizesOf(payload));
+        changes << QStringLiteral("expecting %1 rows, none held")
+                       .arg(describeTableSizes(state->tables.sizes()));
+    } else if (reading.row) {
+        const std::optional<int> index = state->tables.store(*reading.row);
+        changes << (index ? QStringLiteral("stored %1").arg(describeRow(*reading.row, *index))
+                          : QStringLiteral("not stored: outside the %1 rows announced")
+                                .arg(describeTableSizes(state->tables.sizes())));
+    }
+    if (state->tables.complete() && (command == CMD_TABLE_SIZES || !wasComplete)) {
+        changes << QStringLiteral("download complete: %1 rows")
+                       .arg(describeTableSizes(state->tables.sizes()));
+    }
+    return changes;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "gatewaystate.h"
+#include "rowdecoding.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // What the gateway makes of a valid command frame, and its answer.
 //
@@ -22,7 +26,10 @@
 //   0x03, 0x04, 0x05 rows     bytes 4 and 5 of the row frame (its row index), 00    10 bytes
 //
 // A frame whose command is unknown or whose payload does not fit its command
-// is refused: it changes nothing and is not answered.
+// is refused: it changes nothing and is not answered. So is a malformed row
+// frame (rowdecoding.h), a row outside the rows the last table-size frame
+// announced, and, while the gateway requires debug mode for a download, a
+// table-size or row frame in working mode.
 
 QByteArray buildAnswer(quint8 command, const QByteArray &data);
 
@@ -31,10 +38,12 @@ struct FrameReading
     QString name;    // "scan probe", "mode command (debug)" ...
     QString refusal; // why the frame is not taken; empty when it is
     QByteArray answer;
+    std::optional<AnyDecodedRow> row; // of a row frame taken
 };
 
 // Reads a valid command frame (as CommandFrameParser returns it).
 FrameReading readFrame(const QByteArray &frame, const GatewayState &state);
 
-// Puts a frame that readFrame() did not refuse into effect.
-void applyFrame(const QByteArray &frame, GatewayState *state);
+// Puts a frame that readFrame() did not refuse into effect; returns what
+// changed, a log line each ("mode now debug", "stored 485-to-KNX row 3: ...").
+QStringList applyFrame(const QByteArray &frame, const FrameReading &reading, GatewayState *state);

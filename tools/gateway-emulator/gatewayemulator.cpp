@@ -1,7 +1,5 @@
 #include "gatewayemulator.h"
 
-#include "gatewayanswers.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -109,6 +107,13 @@ void GatewayEmulator::setSerialSettings(const SerialSettings &settings)
     log(QStringLiteral("settings now %1").arg(describeSerialSettings(settings)));
 }
 
+void GatewayEmulator::setRequireDebugMode(bool require)
+{
+    state.requireDebugMode = require;
+    log(require ? QStringLiteral("downloads in debug mode only")
+                : QStringLiteral("downloads in either mode"));
+}
+
 void GatewayEmulator::readFromTool()
 {
     const QByteArray bytes = pty.readAvailable();
@@ -160,12 +165,12 @@ void GatewayEmulator::handleFrame(const QByteArray &frame)
         return;
     }
     if (faultSettings.silent || faultSettings.drops(number)) {
-        commit(frame);
+        commit(frame, reading);
         withhold(number, command,
                  faultSettings.silent ? QStringLiteral("silent") : QStringLiteral("dropped"));
         return;
     }
-    sendAnswer(number, frame, reading.answer);
+    sendAnswer(number, frame, reading);
 }
 
 void GatewayEmulator::withhold(int number, quint8 command, const QString &reason)
@@ -174,26 +179,19 @@ void GatewayEmulator::withhold(int number, quint8 command, const QString &reason
     emit answerWithheld(command, reason);
 }
 
-void GatewayEmulator::commit(const QByteArray &frame)
+void GatewayEmulator::commit(const QByteArray &frame, const FrameReading &reading)
 {
-    const GatewayState before = state;
-    applyFrame(frame, &state);
-    if (state.mode != before.mode)
-        log(QStringLiteral("mode now %1").arg(operatingModeName(state.mode)));
-    const SerialSettings &now = state.serial;
-    const SerialSettings &was = before.serial;
-    if (now.baudIndex != was.baudIndex || now.stopBitIndex != was.stopBitIndex ||
-        now.parityIndex != was.parityIndex)
-        log(QStringLiteral("settings now %1").arg(describeSerialSettings(now)));
+    for (const QString &change : applyFrame(frame, reading, &state))
+        log(change);
 }
 
 // The answer goes out after the configured delay, in one or two pieces; the
 // frame takes effect once the last piece is written, so that an answer to new
 // serial parameters still goes out at the old ones.
-void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const QByteArray &answer)
+void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const FrameReading &reading)
 {
     const quint8 command = commandOf(frame);
-    const QByteArray bytes = answerOnLine(answer, faultSettings);
+    const QByteArray bytes = answerOnLine(reading.answer, faultSettings);
     const QList<QByteArray> pieces = answerPieces(bytes, faultSettings);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         OutgoingPiece piece;
@@ -205,9 +203,9 @@ void GatewayEmulator::sendAnswer(int number, const QByteArray &frame, const QByt
                                                .arg(i + 1)
                                                .arg(pieces.size());
         if (i == pieces.size() - 1) {
-            piece.written = [this, frame, command, bytes] {
+            piece.written = [this, frame, reading, command, bytes] {
                 emit answerSent(command, bytes);
-                commit(frame);
+                commit(frame, reading);
             };
         }
         outgoing.append(piece);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commandframeparser.h"
+#include "gatewayanswers.h"
 #include "gatewayfaults.h"
 #include "gatewaystate.h"
 #include "pseudoterminal.h"
@@ -56,8 +57,18 @@ public:
     SerialSettings serialSettings() const { return state.serial; }
     void setSerialSettings(const SerialSettings &settings);
     OperatingMode operatingMode() const { return state.mode; }
-    // Row frames received since the last table-size frame, as received.
-    QList<QByteArray> rowFrames() const { return state.rowFrames; }
+
+    // With true, table-size and row frames are refused (not answered) while
+    // the gateway is in working mode. Off by default.
+    void setRequireDebugMode(bool require);
+    bool requiresDebugMode() const { return state.requireDebugMode; }
+
+    // The tables held: the rows the last table-size frame announced, each as
+    // its row frame left it (gatewaytables.h); a row not received is empty.
+    DownloadTables storedTables() const { return state.tables.tables(); }
+    TableSizes announcedTableSizes() const { return state.tables.sizes(); }
+    // A table-size frame has been taken and every row it announced stored.
+    bool downloadComplete() const { return state.tables.complete(); }
 
     // Every byte the tool has written, valid or not.
     qint64 bytesReceived() const { return receivedBytes; }
@@ -90,8 +101,8 @@ private:
     void endBurst();
     void handleFrame(const QByteArray &frame);
     void withhold(int number, quint8 command, const QString &reason);
-    void commit(const QByteArray &frame);
-    void sendAnswer(int number, const QByteArray &frame, const QByteArray &answer);
+    void commit(const QByteArray &frame, const FrameReading &reading);
+    void sendAnswer(int number, const QByteArray &frame, const FrameReading &reading);
     void sendPieces();
     void logSkipped();
     void log(const QString &line);

@@ -1,10 +1,17 @@
 #include "gatewaystate.h"
 
+#include "itemtexts.h"
+#include "scanmatrix.h"
+
 namespace {
-constexpr quint32 BaudRates[BaudRateItems] = {2400,  4800,  9600,  14400, 19200,
-                                              38400, 56000, 57600, 115200};
-const char *const StopBitTexts[StopBitItems] = {"1 stop bit", "1.5 stop bits", "2 stop bits"};
-const char *const ParityTexts[ParityItems] = {"None", "ODD", "EVEN"};
+const char *const StopBitTexts[ScanMatrix::StopBits] = {"1 stop bit", "1.5 stop bits",
+                                                        "2 stop bits"};
+const char *const ParityTexts[ScanMatrix::Parities] = {"None", "ODD", "EVEN"};
+
+quint32 baudRateOfIndex(int baudIndex)
+{
+    return baudRateTexts().at(baudIndex).toUInt();
+}
 
 QString stopBitsText(bool twoStopBits)
 {
@@ -14,15 +21,9 @@ QString stopBitsText(bool twoStopBits)
 
 bool isValidSerialSettings(const SerialSettings &settings)
 {
-    return settings.baudIndex >= 0 && settings.baudIndex < BaudRateItems &&
-           settings.stopBitIndex >= 0 && settings.stopBitIndex < StopBitItems &&
-           settings.parityIndex >= 0 && settings.parityIndex < ParityItems;
-}
-
-quint32 baudRateOfIndex(int baudIndex)
-{
-    Q_ASSERT(baudIndex >= 0 && baudIndex < BaudRateItems);
-    return BaudRates[baudIndex];
+    return settings.baudIndex >= 0 && settings.baudIndex < baudRateTexts().size() &&
+           settings.stopBitIndex >= 0 && settings.stopBitIndex < ScanMatrix::StopBits &&
+           settings.parityIndex >= 0 && settings.parityIndex < ScanMatrix::Parities;
 }
 
 bool lineMatches(const LineSettings &line, const SerialSettings &own)

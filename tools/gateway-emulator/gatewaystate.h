@@ -1,16 +1,14 @@
 #pragma once
 
 #include "frame.h"
+#include "gatewaytables.h"
 #include "pseudoterminal.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// The number of items of each serial-parameter list.
-constexpr int BaudRateItems = 9; // 0 "2400" ... 8 "115200"
-constexpr int StopBitItems = 3;  // 0 "1", 1 "1.5", 2 "2"
-constexpr int ParityItems = 3;   // 0 "None", 1 "ODD", 2 "EVEN"
+// The stop-bit item "2"; the items are 0 "1", 1 "1.5", 2 "2".
 constexpr int TwoStopIndex = 2;
 
 constexpr SerialSettings DefaultGatewaySettings{2, 0, 0}; // 9600 baud, 1 stop bit, None
@@ -20,12 +18,14 @@ struct GatewayState
 {
     SerialSettings serial = DefaultGatewaySettings;
     OperatingMode mode = WorkingMode;
-    // The raw row frames received since the last table-size frame.
-    QList<QByteArray> rowFrames;
+    // Table-size and row frames are refused in working mode.
+    bool requireDebugMode = false;
+    GatewayTables tables;
 };
 
+// Each index within its list: baud rate 0 "2400" to 8 "115200", stop bits
+// 0 "1" to 2 "2", parity 0 "None" to 2 "EVEN".
 bool isValidSerialSettings(const SerialSettings &settings);
-quint32 baudRateOfIndex(int baudIndex);
 
 // Whether the tool's line runs at the gateway's own settings, so that the
 // gateway can make sense of what arrives. Speed and stop bits are compared.

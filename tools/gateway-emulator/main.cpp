@@ -2,6 +2,8 @@
 // symbolic link that the tool opens as its serial port.
 
 #include "gatewayemulator.h"
+#include "itemtexts.h"
+#include "scanmatrix.h"
 #include "terminationsignals.h"
 
 #include <QCommandLineParser>
@@ -18,6 +20,7 @@ struct Options
     QString link;
     SerialSettings settings = DefaultGatewaySettings;
     GatewayFaults faults;
+    bool requireDebugMode = false;
 };
 
 QString defaultLinkPath()
@@ -69,7 +72,10 @@ Options readOptions(const QCoreApplication &app)
         "protocol on a pseudo-terminal and publishes the terminal's device as a symbolic\n"
         "link, which the tool opens as its serial port. It answers only while the tool's\n"
         "line runs at its own baud rate and stop bits (parity cannot be seen on a\n"
-        "pseudo-terminal), and logs one line per frame on standard error. It runs until\n"
+        "pseudo-terminal), and logs one line per frame on standard error. It keeps the\n"
+        "telegram tables a download sends and logs each row stored, decoded into the\n"
+        "texts of its table cells; a malformed row frame, or one outside the rows the\n"
+        "table-size frame announced, is refused and not answered. It runs until\n"
         "interrupted (Ctrl+C or SIGTERM) and removes the link when it ends."));
     parser.addHelpOption();
     const QCommandLineOption link(
@@ -91,6 +97,11 @@ Options readOptions(const QCoreApplication &app)
         QStringLiteral("Own parity index: 0 None, 1 ODD, 2 EVEN (default 0); only reported in the "
                        "scan answer."),
         QStringLiteral("index"));
+    const QCommandLineOption requireDebugMode(
+        QStringLiteral("require-debug-mode"),
+        QStringLiteral("Take a download only in debug mode: table-size and row frames that "
+                       "arrive in working mode (the mode it starts in) are refused and not "
+                       "answered."));
     const QCommandLineOption silent(QStringLiteral("silent"),
                                     QStringLiteral("Fault: never answer."));
     const QCommandLineOption drop(
@@ -118,18 +129,19 @@ Options readOptions(const QCoreApplication &app)
         QStringLiteral("Fault: frame each answer wrongly: end (0A instead of 0D), start (55 0C "
                        "instead of 0C 55), short (one byte missing), long (one byte extra)."),
         QStringLiteral("kind"));
-    parser.addOptions({link, baud, stopBits, parity, silent, drop, delay, splitGap, splitAt, noise,
-                       wrongFraming});
+    parser.addOptions({link, baud, stopBits, parity, requireDebugMode, silent, drop, delay,
+                       splitGap, splitAt, noise, wrongFraming});
     parser.process(app);
 
     Options options;
     options.link = parser.value(link);
     options.settings.baudIndex =
-        number(parser, baud, DefaultGatewaySettings.baudIndex, BaudRateItems - 1);
+        number(parser, baud, DefaultGatewaySettings.baudIndex, int(baudRateTexts().size()) - 1);
     options.settings.stopBitIndex =
-        number(parser, stopBits, DefaultGatewaySettings.stopBitIndex, StopBitItems - 1);
+        number(parser, stopBits, DefaultGatewaySettings.stopBitIndex, ScanMatrix::StopBits - 1);
     options.settings.parityIndex =
-        number(parser, parity, DefaultGatewaySettings.parityIndex, ParityItems - 1);
+        number(parser, parity, DefaultGatewaySettings.parityIndex, ScanMatrix::Parities - 1);
+    options.requireDebugMode = parser.isSet(requireDebugMode);
     GatewayFaults &faults = options.faults;
     faults.silent = parser.isSet(silent);
     if (parser.isSet(drop) && !parseFrameRanges(parser.value(drop), &faults.dropped))
@@ -159,6 +171,8 @@ int main(int argc, char *argv[])
     if (!gateway.isOpen())
         fail(QStringLiteral("no pseudo-terminal: %1").arg(gateway.errorString()));
     gateway.setFaults(options.faults);
+    if (options.requireDebugMode)
+        gateway.setRequireDebugMode(true);
     if (!gateway.publish(options.link))
         fail(gateway.errorString());
 
