@@ -69,6 +69,7 @@ MainWindow::~MainWindow()
 QTimer *MainWindow::makeTimer(int interval, bool singleShot, void (MainWindow::*slot)())
 {
     auto *timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(interval);
     timer->setSingleShot(singleShot);
     connect(timer, &QTimer::timeout, this, slot);

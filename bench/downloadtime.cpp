@@ -6,6 +6,7 @@
 #include "benchmeasure.h"
 #include "downloadframes.h"
 #include "messageboxanswerer.h"
+#include "sampletables.h"
 #include "tablefilling.h"
 #include "windowundertest.h"
 
@@ -38,7 +39,7 @@ int main(int argc, char *argv[])
     w.select("comboBoxBaudRate", "9600");
     if (!w.openPort(link))
         qFatal("cannot open %s", qPrintable(link));
-    fillTables(w, 512, 256, 512);
+    fillTables(w, SampleTables(1).make(512, 256, 512));
 
     MessageBoxAnswerer answerer;
     StallMeter stalls;

@@ -1,5 +1,5 @@
 #include "mainwindow.h"
-#include "tablerows.h"
+#include "telegrampages.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>

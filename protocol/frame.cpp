@@ -1,10 +1,24 @@
 #include "frame.h"
 
 namespace {
-constexpr int BaudItems = 9;
-constexpr int StopBitItems = 3;
-constexpr int ParityItems = 3;
 constexpr int FallbackBaudIndex = 5; // 38400
+
+QByteArray framed(quint8 first, quint8 second, quint8 command, const QByteArray &payload)
+{
+    Q_ASSERT(payload.size() <= 252);
+    QByteArray frame;
+    frame.reserve(payload.size() + FrameOverhead);
+    frame.append(char(first));
+    frame.append(char(second));
+    frame.append(char(payload.size() + 3));
+    frame.append(char(command));
+    frame.append(payload);
+    const quint16 sum = byteSum(frame);
+    frame.append(char(sum >> 8));
+    frame.append(char(sum & 0xFF));
+    frame.append(char(FrameEnd));
+    return frame;
+}
 } // namespace
 
 quint16 byteSum(const QByteArray &data)
@@ -17,19 +31,12 @@ quint16 byteSum(const QByteArray &data)
 
 QByteArray buildFrame(quint8 command, const QByteArray &payload)
 {
-    Q_ASSERT(payload.size() <= 252);
-    QByteArray frame;
-    frame.reserve(payload.size() + FrameOverhead);
-    frame.append(char(FrameStart0));
-    frame.append(char(FrameStart1));
-    frame.append(char(payload.size() + 3));
-    frame.append(char(command));
-    frame.append(payload);
-    const quint16 sum = byteSum(frame);
-    frame.append(char(sum >> 8));
-    frame.append(char(sum & 0xFF));
-    frame.append(char(FrameEnd));
-    return frame;
+    return framed(FrameStart0, FrameStart1, command, payload);
+}
+
+QByteArray buildAnswer(quint8 command, const QByteArray &data)
+{
+    return framed(FrameStart1, FrameStart0, command, data);
 }
 
 QByteArray scanProbePayload()
@@ -61,7 +68,7 @@ SerialSettings scanAnswerSettings(const QByteArray &answer)
     settings.baudIndex = quint8(answer.at(4));
     settings.stopBitIndex = quint8(answer.at(5));
     settings.parityIndex = quint8(answer.at(6));
-    if (settings.baudIndex >= BaudItems)
+    if (settings.baudIndex >= BaudRateItems)
         settings.baudIndex = FallbackBaudIndex;
     if (settings.stopBitIndex >= StopBitItems)
         settings.stopBitIndex = 0;

@@ -37,6 +37,11 @@ enum WorkMode : qint32 {
 // The gateway's operating modes, as the mode byte of CMD_SET_OPERATING_MODE.
 enum OperatingMode : quint8 { DebugMode = 0x01, WorkingMode = 0x02 };
 
+// The serial-parameter lists whose item indexes the protocol carries.
+constexpr int BaudRateItems = 9; // 0 "2400" ... 8 "115200"
+constexpr int StopBitItems = 3;  // 0 "1", 1 "1.5", 2 "2"
+constexpr int ParityItems = 3;   // 0 "None", 1 "ODD", 2 "EVEN"
+
 // Lengths of the answers.
 constexpr int ScanAnswerLength = 10;
 constexpr int CommandAnswerLength = 8; // operating mode, serial parameters, table sizes
@@ -49,6 +54,10 @@ constexpr int FrameOverhead = 7; // start bytes, LEN, command, checksum, end byt
 
 // The frame of a command; the payload holds at most 252 bytes.
 QByteArray buildFrame(quint8 command, const QByteArray &payload);
+
+// An answer laid out like a command with the two start bytes swapped, as the
+// virtual gateway answers: 0C 55 LEN CMD data SUM_HI SUM_LO 0D.
+QByteArray buildAnswer(quint8 command, const QByteArray &data);
 
 // Byte sum of the data, modulo 65536.
 quint16 byteSum(const QByteArray &data);

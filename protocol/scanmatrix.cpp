@@ -3,7 +3,7 @@
 #include <QtAlgorithms>
 
 namespace {
-constexpr quint16 AllBaudRates = (1u << ScanMatrix::BaudRates) - 1;
+constexpr quint16 AllBaudRates = (1u << BaudRateItems) - 1;
 } // namespace
 
 void ScanMatrix::fill()
@@ -36,8 +36,8 @@ int ScanMatrix::remaining() const
 
 std::optional<ScanMatrix::Combination> ScanMatrix::takeNext()
 {
-    for (int stop = 0; stop < StopBits; ++stop) {
-        for (int parity = 0; parity < Parities; ++parity) {
+    for (int stop = 0; stop < StopBitItems; ++stop) {
+        for (int parity = 0; parity < ParityItems; ++parity) {
             quint16 &mask = masks[stop][parity];
             if (mask == 0)
                 continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame.h"
+
 #include <QtGlobal>
 
 #include <optional>
@@ -12,10 +14,7 @@
 class ScanMatrix
 {
 public:
-    static constexpr int BaudRates = 9;
-    static constexpr int StopBits = 3;
-    static constexpr int Parities = 3;
-    static constexpr int Combinations = BaudRates * StopBits * Parities;
+    static constexpr int Combinations = BaudRateItems * StopBitItems * ParityItems;
 
     struct Combination
     {
@@ -35,5 +34,5 @@ public:
     std::optional<Combination> takeNext();
 
 private:
-    quint16 masks[StopBits][Parities] = {};
+    quint16 masks[StopBitItems][ParityItems] = {};
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "telegramrecords.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -41,6 +43,15 @@ void writeRow(QTableWidget *table, int row, const QStringList &cells);
 
 // The cell texts of every row; a cell without an item gives an empty text.
 QList<QStringList> tableRows(const QTableWidget *table);
+
+// Every row as a record of the table's kind.
+template <typename Record> QList<Record> tableRecords(const QTableWidget *table)
+{
+    QList<Record> records;
+    for (const QStringList &cells : tableRows(table))
+        records << recordFromCells<Record>(cells);
+    return records;
+}
 
 // Makes the table hold exactly these rows.
 void showRows(QTableWidget *table, const QList<QStringList> &rows);

@@ -1,7 +1,5 @@
 #include "tablefilling.h"
 
-#include "itemtexts.h"
-
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -16,26 +14,6 @@ void setValue(WindowUnderTest &w, const char *spinBox, const QString &text)
     w.widget<QSpinBox>(spinBox)->setValue(text.toInt());
 }
 
-// Pairs of hex digits, n bytes, in the given case, separated by blanks.
-QString hexPairs(int n, int seed, bool lowerCase)
-{
-    QStringList pairs;
-    for (int i = 0; i < n; ++i)
-        pairs << QString("%1").arg((seed * 37 + i * 11) & 0xFF, 2, 16, QChar('0'));
-    const QString text = pairs.join(' ');
-    return lowerCase ? text : text.toUpper();
-}
-
-QString address(int n)
-{
-    return QString("%1/%2/%3").arg(n % 16).arg((n / 16) % 8).arg(1 + n % 255);
-}
-
-QString valueFor(int lengthIndex, int n)
-{
-    const int maxima[] = {1, 3, 15, 63, 255, 65535};
-    return QString::number((n * 7919) % (maxima[lengthIndex] + 1));
-}
 } // namespace
 
 void addRecord(WindowUnderTest &w, const Tele485ToKnxW &record)
@@ -76,52 +54,12 @@ void addRecord(WindowUnderTest &w, const TeleKnxTo485W &record)
     w.click("pushButton_knxto485_w_add");
 }
 
-Tele485ToKnxW sample485ToKnxW(int n)
+void fillTables(WindowUnderTest &w, const DownloadTables &tables)
 {
-    const int length = n % 6;
-    const bool read = n % 5 == 1;
-    return {QString("row %1").arg(n),
-            hexPairs(1 + (n * 13) % 64, n, n % 2 == 0),
-            n % 3 == 0 ? QString() : hexPairs(1 + (n * 7) % 32, n + 1, n % 4 == 0),
-            type485ToKnxTexts().at(read ? 1 : 0),
-            address(n + 1),
-            lengthTexts().at(length),
-            read ? QString() : valueFor(length, n)};
-}
-
-Tele1Byte sample1Byte(int n)
-{
-    return {QString("step %1").arg(n),
-            hexPairs(1 + (n * 5) % 64, n, n % 2 == 1),
-            n % 4 == 0 ? QString() : hexPairs(32, n + 2, false),
-            hexPairs(64 - n % 64, n + 3, n % 3 == 0),
-            n % 3 == 0 ? hexPairs(1 + n % 32, n + 4, true) : QString(),
-            address(n + 2),
-            "1 byte",
-            QString::number(n % 256),
-            QString::number((n * 3) % 256),
-            QString::number(1 + n % 255)};
-}
-
-TeleKnxTo485W sampleKnxTo485W(int n)
-{
-    const int length = (n + 2) % 6;
-    const int type = n % 3;
-    return {QString("knx %1").arg(n),
-            typeKnxTo485Texts().at(type),
-            baudRateTexts().at(n % 9),
-            address(n + 3),
-            lengthTexts().at(length),
-            type == 1 ? QString() : valueFor(length, n + 1),
-            hexPairs(1 + (n * 17) % 64, n + 5, n % 2 == 0)};
-}
-
-void fillTables(WindowUnderTest &w, int rows485ToKnxW, int rows1Byte, int rowsKnxTo485W)
-{
-    for (int n = 0; n < rows485ToKnxW; ++n)
-        addRecord(w, sample485ToKnxW(n));
-    for (int n = 0; n < rows1Byte; ++n)
-        addRecord(w, sample1Byte(n));
-    for (int n = 0; n < rowsKnxTo485W; ++n)
-        addRecord(w, sampleKnxTo485W(n));
+    for (const Tele485ToKnxW &record : tables.rows485ToKnxW)
+        addRecord(w, record);
+    for (const Tele1Byte &record : tables.rows1Byte)
+        addRecord(w, record);
+    for (const TeleKnxTo485W &record : tables.rowsKnxTo485W)
+        addRecord(w, record);
 }

@@ -1,6 +1,7 @@
 #include "downloadframes.h"
 #include "messageboxanswerer.h"
 #include "ptywindowtest.h"
+#include "sampletables.h"
 #include "tablefilling.h"
 
 #include <QLabel>
@@ -63,7 +64,7 @@ private slots:
         QFETCH(int, rowsKnx);
         QFETCH(int, answered);
         QFETCH(QString, text);
-        fillTables(*w, rows485, rows1Byte, rowsKnx);
+        fillTables(*w, SampleTables(1).make(rows485, rows1Byte, rowsKnx));
         MessageBoxAnswerer answerer;
         w->click("pushButtonBurnData");
         for (int frame = 0; frame < answered; ++frame) {

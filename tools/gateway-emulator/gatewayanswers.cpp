@@ -131,22 +131,6 @@ QByteArray readPayload(quint8 command, const QByteArray &payload, const GatewayS
 }
 } // namespace
 
-QByteArray buildAnswer(quint8 command, const QByteArray &data)
-{
-    QByteArray answer;
-    answer.reserve(data.size() + FrameOverhead);
-    answer.append(char(FrameStart1));
-    answer.append(char(FrameStart0));
-    answer.append(char(data.size() + 3));
-    answer.append(char(command));
-    answer.append(data);
-    const quint16 sum = byteSum(answer);
-    answer.append(char(sum >> 8));
-    answer.append(char(sum & 0xFF));
-    answer.append(char(FrameEnd));
-    return answer;
-}
-
 FrameReading readFrame(const QByteArray &frame, const GatewayState &state)
 {
     FrameReading reading;

@@ -31,8 +31,6 @@
 // announced, and, while the gateway requires debug mode for a download, a
 // table-size or row frame in working mode.
 
-QByteArray buildAnswer(quint8 command, const QByteArray &data);
-
 struct FrameReading
 {
     QString name;    // "scan probe", "mode command (debug)" ...

@@ -4,9 +4,8 @@
 #include "scanmatrix.h"
 
 namespace {
-const char *const StopBitTexts[ScanMatrix::StopBits] = {"1 stop bit", "1.5 stop bits",
-                                                        "2 stop bits"};
-const char *const ParityTexts[ScanMatrix::Parities] = {"None", "ODD", "EVEN"};
+const char *const StopBitTexts[StopBitItems] = {"1 stop bit", "1.5 stop bits", "2 stop bits"};
+const char *const ParityTexts[ParityItems] = {"None", "ODD", "EVEN"};
 
 quint32 baudRateOfIndex(int baudIndex)
 {
@@ -22,8 +21,8 @@ QString stopBitsText(bool twoStopBits)
 bool isValidSerialSettings(const SerialSettings &settings)
 {
     return settings.baudIndex >= 0 && settings.baudIndex < baudRateTexts().size() &&
-           settings.stopBitIndex >= 0 && settings.stopBitIndex < ScanMatrix::StopBits &&
-           settings.parityIndex >= 0 && settings.parityIndex < ScanMatrix::Parities;
+           settings.stopBitIndex >= 0 && settings.stopBitIndex < StopBitItems &&
+           settings.parityIndex >= 0 && settings.parityIndex < ParityItems;
 }
 
 bool lineMatches(const LineSettings &line, const SerialSettings &own)

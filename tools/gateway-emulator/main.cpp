@@ -138,9 +138,9 @@ Options readOptions(const QCoreApplication &app)
     options.settings.baudIndex =
         number(parser, baud, DefaultGatewaySettings.baudIndex, int(baudRateTexts().size()) - 1);
     options.settings.stopBitIndex =
-        number(parser, stopBits, DefaultGatewaySettings.stopBitIndex, ScanMatrix::StopBits - 1);
+        number(parser, stopBits, DefaultGatewaySettings.stopBitIndex, StopBitItems - 1);
     options.settings.parityIndex =
-        number(parser, parity, DefaultGatewaySettings.parityIndex, ScanMatrix::Parities - 1);
+        number(parser, parity, DefaultGatewaySettings.parityIndex, ParityItems - 1);
     options.requireDebugMode = parser.isSet(requireDebugMode);
     GatewayFaults &faults = options.faults;
     faults.silent = parser.isSet(silent);

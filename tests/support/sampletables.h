@@ -55,7 +55,7 @@ public:
         record.length = QStringLiteral("1 byte");
         record.min = QString::number(random.bounded(256));
         record.max = QString::number(random.bounded(256));
-        record.interval = QString::number(random.bounded(256));
+        record.interval = QString::number(random.bounded(1, 256));
         return record;
     }
 
