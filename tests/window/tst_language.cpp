@@ -5,7 +5,6 @@
 #include "scopedworkdir.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -15,7 +14,7 @@ namespace {
 const QString englishTitle = "RS485 Conifguration V1.1.3";
 const QString chineseTitle = QString::fromUtf8("RS485 配置软件 V1.1.3");
 
-// Starts the window as the program does: language first, then the window.
+// The window started as the program starts it: the language first.
 struct StartedWindow
 {
     StartedWindow()
@@ -26,6 +25,7 @@ struct StartedWindow
     ~StartedWindow() { QCoreApplication::removeTranslator(&translator); }
 
     QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
+    bool chineseActionEnabled() const { return action("actionChinese_C")->isEnabled(); }
 
     QTranslator translator;
     std::unique_ptr<MainWindow> window;
@@ -36,16 +36,11 @@ QByteArray languageFile(const QByteArray &value)
     return "[GeneralSettings]\nlanguage=" + value + "\n";
 }
 
-// Runs the application's event loop, as main does, with the action as its
-// first event; gives the loop's result, or 1 when it does not end in 5 s.
-int runApplicationLoop(const std::function<void()> &action)
+QString storedLanguage(const ScopedWorkDir &dir)
 {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
-    QTimer::singleShot(0, action);
-    return QCoreApplication::exec();
+    return QSettings(dir.filePath("config.ini"), QSettings::IniFormat)
+        .value("GeneralSettings/language")
+        .toString();
 }
 } // namespace
 
@@ -56,122 +51,82 @@ class TestLanguage : public QObject
 private slots:
     void cleanup() { setDetachedStarter({}); }
 
-    void firstStartIsEnglishAndWritesNothing()
+    void startingLanguage_data()
     {
-        ScopedWorkDir dir;
-        StartedWindow started;
-        QCOMPARE(started.window->windowTitle(), englishTitle);
-        QVERIFY(!started.action("actionEnglish_E")->isEnabled());
-        QVERIFY(started.action("actionChinese_C")->isEnabled());
-        QVERIFY(!QFile::exists(dir.filePath("config.ini")));
-    }
-
-    void storedLanguage_data()
-    {
-        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("title");
-        QTest::newRow("0 is Chinese") << QByteArray("0") << chineseTitle;
-        QTest::newRow("text is Chinese") << QByteArray("zh") << chineseTitle;
-        QTest::newRow("1 is English") << QByteArray("1") << englishTitle;
-        QTest::newRow("7 is English") << QByteArray("7") << englishTitle;
+        QTest::newRow("no file") << QByteArray() << englishTitle;
+        QTest::newRow("0") << languageFile("0") << chineseTitle;
+        QTest::newRow("not a number") << languageFile("zh") << chineseTitle;
+        QTest::newRow("1") << languageFile("1") << englishTitle;
+        QTest::newRow("7") << languageFile("7") << englishTitle;
+        QTest::newRow("other section") << QByteArray("[Other]\nlanguage=0\n") << englishTitle;
     }
 
-    void storedLanguage()
+    void startingLanguage()
     {
-        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, file);
         QFETCH(QString, title);
         ScopedWorkDir dir;
-        QVERIFY(dir.write("config.ini", languageFile(value)));
+        if (!file.isEmpty())
+            QVERIFY(dir.write("config.ini", file));
         StartedWindow started;
         QCOMPARE(started.window->windowTitle(), title);
         const bool chinese = title == chineseTitle;
-        QCOMPARE(started.action("actionChinese_C")->isEnabled(), !chinese);
+        QCOMPARE(started.chineseActionEnabled(), !chinese);
         QCOMPARE(started.action("actionEnglish_E")->isEnabled(), chinese);
+        QCOMPARE(QFile::exists(dir.filePath("config.ini")), !file.isEmpty());
     }
 
     void workingDirectoryFileWins()
     {
-        const QString besideProgram = QCoreApplication::applicationDirPath() + "/config.ini";
-        QVERIFY(!QFile::exists(besideProgram));
-        QFile beside(besideProgram);
-        QVERIFY(beside.open(QIODevice::WriteOnly));
+        QFile beside(QCoreApplication::applicationDirPath() + "/config.ini");
+        QVERIFY(!beside.exists() && beside.open(QIODevice::WriteOnly));
         beside.write(languageFile("1"));
         beside.close();
-
         ScopedWorkDir dir;
         QVERIFY(dir.write("config.ini", languageFile("0")));
-        StartedWindow started;
-        QFile::remove(besideProgram);
-        QCOMPARE(started.window->windowTitle(), chineseTitle);
+        const QString title = StartedWindow().window->windowTitle();
+        beside.remove();
+        QCOMPARE(title, chineseTitle);
     }
 
-    void choosingChineseThenCancelOnlyWritesTheSetting()
+    void chineseThenCancelOnlyWritesTheSetting()
     {
         ScopedWorkDir dir;
         StartedWindow started;
         int starts = 0;
         setDetachedStarter([&](const QString &, const QStringList &) { return ++starts > 0; });
-
         MessageBoxAnswerer answerer(QMessageBox::Cancel);
         started.action("actionChinese_C")->trigger();
-
-        QCOMPARE(answerer.count(), 1);
-        const MessageBoxAnswerer::Box box = answerer.last();
-        QCOMPARE(box.title, QString("Restart"));
-        QCOMPARE(box.text, QString("Restart now?"));
-        QCOMPARE(box.icon, QMessageBox::Information);
-        QCOMPARE(box.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-
-        QSettings settings(dir.filePath("config.ini"), QSettings::IniFormat);
-        QCOMPARE(settings.value("GeneralSettings/language").toString(), QString("0"));
+        QCOMPARE(answerer.texts(), QStringList{"Restart now?"});
+        QCOMPARE(answerer.last().title, QString("Restart"));
+        QCOMPARE(answerer.last().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(storedLanguage(dir), QString("0"));
         QCOMPARE(starts, 0);
         QCOMPARE(started.window->windowTitle(), englishTitle);
-        QVERIFY(started.action("actionChinese_C")->isEnabled());
-        QVERIFY(!started.action("actionEnglish_E")->isEnabled());
+        QVERIFY(started.chineseActionEnabled());
     }
 
-    void answeringOkEndsTheLoopAndStartsTheProgramAgain_data()
+    // OK ends the event loop as main runs it and starts the program detached.
+    void okEndsTheLoopAndStartsTheProgramAgain()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("action");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("Chinese") << QByteArray("1") << QByteArray("actionChinese_C")
-                                 << QString("0");
-        QTest::newRow("English") << QByteArray("0") << QByteArray("actionEnglish_E")
-                                 << QString("1");
-    }
-
-    void answeringOkEndsTheLoopAndStartsTheProgramAgain()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, action);
-        QFETCH(QString, stored);
         ScopedWorkDir dir;
-        QVERIFY(dir.write("config.ini", languageFile(before)));
+        QVERIFY(dir.write("config.ini", languageFile("0")));
         StartedWindow started;
-        QStringList startedPrograms;
-        QList<QStringList> startedArguments;
+        QList<QStringList> startedPrograms;
         setDetachedStarter([&](const QString &program, const QStringList &arguments) {
-            startedPrograms << program;
-            startedArguments << arguments;
+            startedPrograms << (QStringList{program} + arguments);
             return true;
         });
-
         MessageBoxAnswerer answerer(QMessageBox::Ok);
-        QCOMPARE(runApplicationLoop([&] { started.action(action)->trigger(); }), 0);
-
-        QCOMPARE(answerer.count(), 1);
-        QCOMPARE(startedPrograms, QStringList{QCoreApplication::applicationFilePath()});
-        QCOMPARE(startedArguments.value(0), QStringList());
-        QSettings settings(dir.filePath("config.ini"), QSettings::IniFormat);
-        QCOMPARE(settings.value("GeneralSettings/language").toString(), stored);
-    }
-
-    void quitEndsTheLoop()
-    {
-        ScopedWorkDir dir;
-        StartedWindow started;
-        QCOMPARE(runApplicationLoop([&] { started.action("actionQuit_Q")->trigger(); }), 0);
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(5000);
+        QTimer::singleShot(0, [&] { started.action("actionEnglish_E")->trigger(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(startedPrograms, QList<QStringList>{{QCoreApplication::applicationFilePath()}});
+        QCOMPARE(storedLanguage(dir), QString("1"));
     }
 };
 

@@ -4,8 +4,6 @@
 #include "windowundertest.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QPushButton>
 #include <QTest>
 
 class TestPortConnection : public QObject
@@ -19,68 +17,53 @@ private slots:
     {
         PseudoTerminal pty;
         WindowUnderTest w({pty.slavePath()});
-        QCOMPARE(w.widget<QComboBox>("comboBoxComm")->itemText(0), pty.slavePath());
-
-        QVERIFY(w.openPort(pty.slavePath()));
-        QCOMPARE(w.statusText(), pty.slavePath() + " Open 2400 8 1 | TX:0B | RX:0B");
-        QVERIFY(w.widget<QGroupBox>("groupBox_operation")->isEnabled());
-        for (const char *name :
-             {"pushButton_485toknx_w_send", "pushButton_1byte_send_p", "pushButton_1byte_send_n"})
-            QVERIFY2(w.widget(name)->isEnabled(), name);
-        for (const char *name : {"comboBoxComm", "comboBoxBaudRate", "comboBoxStopBit",
-                                 "comboBoxParity", "comboBoxDataBit", "comboBoxFlowCtrl"})
-            QVERIFY2(!w.widget(name)->isEnabled(), name);
-        QCOMPARE(pty.lineSettings().baudRate, 2400u);
-
-        w.click("pushButtonOpen");
-        QVERIFY(!w.isPortOpen());
-        QCOMPARE(w.widget<QPushButton>("pushButtonOpen")->text(), QString("Open"));
-        QCOMPARE(w.statusText(), QString("Serial port is not open | TX:0B | RX:0B"));
-        QVERIFY(!w.widget<QGroupBox>("groupBox_operation")->isEnabled());
-        QVERIFY(!w.widget("pushButton_485toknx_w_send")->isEnabled());
-        for (const char *name :
-             {"comboBoxComm", "comboBoxBaudRate", "comboBoxStopBit", "comboBoxParity"})
-            QVERIFY2(w.widget(name)->isEnabled(), name);
-        for (const char *name : {"comboBoxDataBit", "comboBoxFlowCtrl"})
-            QVERIFY2(!w.widget(name)->isEnabled(), name);
-    }
-
-    void openAppliesTheSelectedParameters()
-    {
-        PseudoTerminal pty;
-        WindowUnderTest w({pty.slavePath()});
         w.select("comboBoxBaudRate", "56000");
         w.select("comboBoxStopBit", "2");
         QVERIFY(w.openPort(pty.slavePath()));
+        QCOMPARE(w.statusText(), pty.slavePath() + " Open 56000 8 2 | TX:0B | RX:0B");
         QCOMPARE(pty.lineSettings().baudRate, 56000u);
         QVERIFY(pty.lineSettings().twoStopBits);
-        QCOMPARE(w.statusText(), pty.slavePath() + " Open 56000 8 2 | TX:0B | RX:0B");
-    }
+        const QList<const char *> commandsAndSends = {
+            "groupBox_operation", "pushButton_1byte_send_n", "pushButton_485toknx_w_send"};
+        const QList<const char *> selectors = {"comboBoxComm", "comboBoxBaudRate",
+                                               "comboBoxStopBit", "comboBoxParity"};
+        for (const char *name : commandsAndSends)
+            QVERIFY2(w.widget(name)->isEnabled(), name);
+        for (const char *name : selectors)
+            QVERIFY2(!w.widget(name)->isEnabled(), name);
 
-    void missingDeviceShowsTheReason()
-    {
-        WindowUnderTest w({"/nonexistent/ttyGATEWAY"});
-        MessageBoxAnswerer answerer;
         w.click("pushButtonOpen");
-        QCOMPARE(answerer.count(), 1);
-        QCOMPARE(answerer.last().title, QString("ERROR"));
-        QCOMPARE(answerer.last().text,
-                 QString("Cannot open the port\nCheck to see if the serial port is occupied"));
-        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
-        QCOMPARE(answerer.last().buttons, QMessageBox::Ok);
-        QVERIFY(!answerer.last().informativeText.isEmpty());
         QVERIFY(!w.isPortOpen());
         QCOMPARE(w.statusText(), QString("Serial port is not open | TX:0B | RX:0B"));
+        for (const char *name : commandsAndSends)
+            QVERIFY2(!w.widget(name)->isEnabled(), name);
+        for (const char *name : selectors)
+            QVERIFY2(w.widget(name)->isEnabled(), name);
+        QVERIFY(!w.widget("comboBoxDataBit")->isEnabled());
     }
 
-    void emptyPortListShowsTheErrorBox()
+    void openFailureShowsTheReason_data()
     {
-        WindowUnderTest w;
-        w.widget<QComboBox>("comboBoxComm")->clear();
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<bool>("reason");
+        QTest::newRow("missing device") << QStringList{"/nonexistent/ttyGATEWAY"} << true;
+        QTest::newRow("empty port list") << QStringList() << false;
+    }
+
+    void openFailureShowsTheReason()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(bool, reason);
+        WindowUnderTest w(ports);
+        if (ports.isEmpty())
+            w.widget<QComboBox>("comboBoxComm")->clear();
         MessageBoxAnswerer answerer;
         w.click("pushButtonOpen");
-        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.texts(),
+                 QStringList{"Cannot open the port\nCheck to see if the serial port is occupied"});
         QCOMPARE(answerer.last().title, QString("ERROR"));
+        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
+        QCOMPARE(!answerer.last().informativeText.isEmpty(), reason);
         QVERIFY(!w.isPortOpen());
     }
 
@@ -94,7 +77,6 @@ private slots:
         QVERIFY(pty.write("\x01\x02\x03"));
         QTRY_COMPARE(w.receivedText(), QString("01 02 03 "));
         QTest::qWait(100);
-        QCOMPARE(w.receivedText(), QString("01 02 03 "));
         QVERIFY(w.statusText().endsWith("RX:3B"));
     }
 
@@ -110,10 +92,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(answerer.count(), 1);
         QCOMPARE(answerer.last().title, QString("ERROR"));
-        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
         QVERIFY(answerer.last().text.contains("lost"));
         QVERIFY(!w.isPortOpen());
-        QVERIFY(w.statusText().startsWith("Serial port is not open | "));
         QVERIFY(w.widget("comboBoxComm")->isEnabled());
     }
 };
