@@ -21,7 +21,8 @@ class TestDownloadSession : public QObject
     Q_OBJECT
 
     ScopedWorkDir workDir;
-    QTextStream quiet{new QString};
+    QString gatewayLog;
+    QTextStream quiet{&gatewayLog};
     std::unique_ptr<GatewayEmulator> gateway;
     std::unique_ptr<WindowUnderTest> w;
 

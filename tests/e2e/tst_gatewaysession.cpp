@@ -14,7 +14,8 @@ class TestGatewaySession : public QObject
     Q_OBJECT
 
     ScopedWorkDir workDir;
-    QTextStream quiet{new QString};
+    QString gatewayLog;
+    QTextStream quiet{&gatewayLog};
 
     std::unique_ptr<GatewayEmulator> startGateway(SerialSettings settings)
     {
