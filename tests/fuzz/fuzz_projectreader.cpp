@@ -1,0 +1,103 @@
+// The project reader on databases whose tables hold any values of any type,
+// in any number of columns: it reads every row, and the numbers it takes are
+// ints.
+
+#include "fuzzchecks.h"
+#include "projectreader.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+const char *const tableNames[] = {"info", "general", "tele_485_to_knx_w", "tele_1byte",
+                                  "tele_knx_to_485_w"};
+
+QVariant fuzzValue(FuzzedDataProvider &input)
+{
+    switch (input.ConsumeIntegralInRange(0, 5)) {
+    case 0:
+        return QVariant();
+    case 1:
+        return QVariant(input.ConsumeIntegral<qint64>());
+    case 2:
+        return QVariant(input.PickValueInArray({0.5, -1e300, 3e9, std::nan(""),
+                                                std::numeric_limits<double>::infinity()}));
+    case 3: {
+        const std::string bytes = input.ConsumeRandomLengthString(40);
+        return QVariant(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    }
+    case 4:
+        return QVariant(QString::number(input.ConsumeIntegral<qint64>()));
+    default:
+        return QVariant(fuzzText(input, 40));
+    }
+}
+
+// Creates the table with any columns and fills it; gives its number of rows,
+// or -1 when it was not created.
+int fuzzTable(QSqlDatabase &db, const char *name, FuzzedDataProvider &input)
+{
+    if (input.ConsumeIntegralInRange(0, 4) == 0)
+        return -1;
+    const int columns = input.ConsumeIntegralInRange(1, 12);
+    QStringList declared;
+    for (int c = 0; c < columns; ++c)
+        declared << QStringLiteral("c%1 %2").arg(c).arg(
+                        input.PickValueInArray({"integer", "text", "real", "blob", ""}));
+    QSqlQuery query(db);
+    FUZZ_REQUIRE(query.exec(QStringLiteral("create table %1 (%2)").arg(name, declared.join(','))));
+    const int rows = input.ConsumeIntegralInRange(0, 4);
+    FUZZ_REQUIRE(query.prepare(QStringLiteral("insert into %1 values (%2)")
+                                   .arg(name, QString("?,").repeated(columns).chopped(1))));
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c)
+            query.addBindValue(fuzzValue(input));
+        FUZZ_REQUIRE(query.exec());
+    }
+    return rows;
+}
+
+bool isInt(const QString &text)
+{
+    bool ok = false;
+    text.toInt(&ok);
+    return ok && text == QString::number(text.toInt());
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    QSqlDatabase::addDatabase("QSQLITE", "fuzz");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    QSqlDatabase db = QSqlDatabase::database("fuzz", false);
+    db.setDatabaseName(":memory:");
+    FUZZ_REQUIRE(db.open());
+    int rows[5];
+    for (int t = 0; t < 5; ++t)
+        rows[t] = fuzzTable(db, tableNames[t], input);
+
+    ProjectData project;
+    FUZZ_REQUIRE(readProjectFile(db, project) == (rows[1] > 0));
+    FUZZ_REQUIRE(project.list_485_to_knx_w.size() == qMax(rows[2], 0));
+    FUZZ_REQUIRE(project.list_1byte.size() == qMax(rows[3], 0));
+    FUZZ_REQUIRE(project.list_knx_to_485_w.size() == qMax(rows[4], 0));
+    for (const Tele485ToKnxW &record : project.list_485_to_knx_w)
+        FUZZ_REQUIRE(isInt(record.value));
+    for (const Tele1Byte &record : project.list_1byte)
+        FUZZ_REQUIRE(record.length == "1 byte" && isInt(record.min) && isInt(record.max) &&
+                     isInt(record.interval));
+    for (const TeleKnxTo485W &record : project.list_knx_to_485_w)
+        FUZZ_REQUIRE(isInt(record.value));
+    db.close();
+    return 0;
+}
