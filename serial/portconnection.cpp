@@ -133,6 +133,10 @@ void MainWindow::closeLostPort()
     if (!portOpen)
         return;
     closePort();
+    if (scanning) {
+        endScan();
+        scanMatrix.clear();
+    }
     QMessageBox::critical(this, tr("ERROR"),
                           tr("The serial port was lost.\nCheck the cable and the adapter, then "
                              "open the port again."));

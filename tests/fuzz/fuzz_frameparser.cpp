@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const std::string bytes = input.ConsumeRandomLengthString(300);
         const QByteArray chunk(bytes.data(), qsizetype(bytes.size()));
         stream += chunk;
-        frames += input.ConsumeBool() ? parser.feed(chunk) : parser.feed(chunk) + parser.flush();
+        frames += parser.feed(chunk);
+        if (input.ConsumeBool())
+            frames += parser.flush();
     }
     frames += parser.flush();
     FUZZ_REQUIRE(parser.pendingSize() == 0);

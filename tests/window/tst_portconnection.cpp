@@ -80,12 +80,13 @@ private slots:
         QVERIFY(w.statusText().endsWith("RX:3B"));
     }
 
-    // A vanished device closes the port once and says so once.
+    // A vanished device closes the port once, says so once and ends a scan.
     void lostPortClosesOnce()
     {
         auto pty = std::make_unique<PseudoTerminal>();
         WindowUnderTest w({pty->slavePath()});
         QVERIFY(w.openPort(pty->slavePath()));
+        w.click("pushButtonScan");
         MessageBoxAnswerer answerer;
         pty.reset();
         QVERIFY(answerer.waitForBoxes(1));
@@ -94,7 +95,8 @@ private slots:
         QCOMPARE(answerer.last().title, QString("ERROR"));
         QVERIFY(answerer.last().text.contains("lost"));
         QVERIFY(!w.isPortOpen());
-        QVERIFY(w.widget("comboBoxComm")->isEnabled());
+        QVERIFY(w.widget("comboBoxComm")->isEnabled() && w.widget("pushButtonOpen")->isEnabled());
+        QCOMPARE(w.widget<QAbstractButton>("pushButtonScan")->text(), QString("Scan"));
     }
 };
 

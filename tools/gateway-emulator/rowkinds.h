@@ -14,6 +14,7 @@
 enum class CellForm {
     Text,  // compared as text
     Bytes, // a telegram or acknowledgement, compared as the bytes it stands for
+    Value, // compared as text where the row carries it: a read row sends none
 };
 
 template <typename Record> struct StoredCell

@@ -4,12 +4,34 @@
 #include "rowkinds.h"
 
 namespace {
-template <typename Record>
-bool cellsAgree(const StoredCell<Record> &cell, const Record &a, const Record &b)
+// A row the gateway holds as "read" came with type byte 1 and no value.
+bool heldWithoutValue(const Tele485ToKnxW &held)
 {
-    if (cell.form == CellForm::Bytes)
-        return telegramBytes(a.*cell.field) == telegramBytes(b.*cell.field);
-    return a.*cell.field == b.*cell.field;
+    return held.ntype == QLatin1String("read");
+}
+
+bool heldWithoutValue(const TeleKnxTo485W &held)
+{
+    return held.ntype == QLatin1String("read");
+}
+
+bool heldWithoutValue(const Tele1Byte &)
+{
+    return false;
+}
+
+template <typename Record>
+bool cellsAgree(const StoredCell<Record> &cell, const Record &sent, const Record &held)
+{
+    switch (cell.form) {
+    case CellForm::Bytes:
+        return telegramBytes(sent.*cell.field) == telegramBytes(held.*cell.field);
+    case CellForm::Value:
+        return heldWithoutValue(held) || sent.*cell.field == held.*cell.field;
+    case CellForm::Text:
+        break;
+    }
+    return sent.*cell.field == held.*cell.field;
 }
 
 template <typename Record>
