@@ -1,33 +1,32 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QList>
 #include <QSerialPort>
 
 // The tool's side in the gateway tests: a QSerialPort on the gateway's device
 // that keeps every byte it reads and the time each chunk arrived.
-class ToolPort
+struct ToolPort
 {
-public:
     explicit ToolPort(const QString &path)
         : port(path)
     {
         QObject::connect(&port, &QSerialPort::readyRead, [this] {
-            const QByteArray chunk = port.readAll();
-            received += chunk;
-            chunks.append({clock.elapsed(), chunk});
+            arrivalsMs.append(clock.elapsed());
+            chunks.append(port.readAll());
+            received += chunks.last();
         });
         clock.start();
     }
 
-    bool open(qint32 baudRate = 9600, QSerialPort::StopBits stopBits = QSerialPort::OneStop)
+    bool open(qint32 baudRate = 9600, bool twoStopBits = false)
     {
-        return port.open(QIODevice::ReadWrite) && setLine(baudRate, stopBits);
+        return port.open(QIODevice::ReadWrite) && setLine(baudRate, twoStopBits);
     }
 
-    bool setLine(qint32 baudRate, QSerialPort::StopBits stopBits)
+    bool setLine(qint32 baudRate, bool twoStopBits = false)
     {
-        return port.setBaudRate(baudRate) && port.setStopBits(stopBits);
+        return port.setBaudRate(baudRate) &&
+               port.setStopBits(twoStopBits ? QSerialPort::TwoStop : QSerialPort::OneStop);
     }
 
     // Writes the bytes now, before the line settings can change again.
@@ -36,14 +35,9 @@ public:
         return port.write(bytes) == bytes.size() && port.flush() && port.bytesToWrite() == 0;
     }
 
-    struct Chunk
-    {
-        qint64 atMs;
-        QByteArray bytes;
-    };
-
     QSerialPort port;
     QElapsedTimer clock;
     QByteArray received;
-    QList<Chunk> chunks;
+    QByteArrayList chunks;
+    QList<qint64> arrivalsMs;
 };

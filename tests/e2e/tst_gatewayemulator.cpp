@@ -1,12 +1,9 @@
-#include "downloadframes.h"
-#include "frame.h"
 #include "gatewayemulator.h"
-#include "itemtexts.h"
+#include "sampletables.h"
+#include "tablecomparison.h"
 #include "toolport.h"
 
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -15,362 +12,204 @@ QByteArray hex(const char *text)
     return QByteArray::fromHex(text);
 }
 
-const QByteArray Probe = buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload());
-
-QSerialPort::StopBits stopBitsOf(int stopBitIndex)
-{
-    return stopBitIndex == TwoStopIndex ? QSerialPort::TwoStop : QSerialPort::OneStop;
-}
-
-qint32 rateOf(int baudIndex)
-{
-    return baudRateTexts().at(baudIndex).toInt();
-}
-
-const Tele485ToKnxW Row485{"", "01 02 03", "", "write", "1/2/3", "1 byte", "200"};
-const Tele1Byte Row1Byte{"", "01", "", "02", "", "1/2/4", "1 byte", "0", "255", "5"};
-const TeleKnxTo485W RowKnx{"", "read", "9600", "1/2/5", "1 bit", "", "0A"};
+const QByteArray Probe = hex("550C0B00676574506172616D039D0D");
+const QByteArray ProbeAnswer = hex("0C55060002000000690D");
 } // namespace
 
-// The virtual gateway over a real pty, with a QSerialPort as the tool.
+// The virtual gateway over a real pty, with a QSerialPort as the tool: its
+// answers, the line settings it hears, the tables it keeps, and its faults.
 class TestGatewayEmulator : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<GatewayEmulator> gateway;
+    std::unique_ptr<ToolPort> tool;
+
+    // Sends a frame and waits for an answer of the given length.
+    bool exchange(const QByteArray &frame, int answerLength)
+    {
+        tool->received.clear();
+        QSignalSpy arrived(&tool->port, &QSerialPort::readyRead);
+        bool going = tool->send(frame);
+        while (going && tool->received.size() < answerLength)
+            going = arrived.wait(2000);
+        return going && tool->received.size() == answerLength && isAnswerFrame(tool->received);
+    }
+
 private slots:
-    void answersScanProbeWithItsIndexes_data()
+    void init()
     {
-        QTest::addColumn<int>("baud");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<int>("parity");
-        QTest::addRow("9600 1 None") << 2 << 0 << 0;
-        QTest::addRow("115200 2 ODD") << 8 << 2 << 1;
-        QTest::addRow("2400 1.5 EVEN, on a 1-stop-bit line") << 0 << 1 << 2;
-        QTest::addRow("56000 1 EVEN") << 6 << 0 << 2;
+        tool.reset();
+        gateway = std::make_unique<GatewayEmulator>();
+        tool = std::make_unique<ToolPort>(gateway->portPath());
+        QVERIFY(tool->open());
     }
 
-    void answersScanProbeWithItsIndexes()
+    // Bytes at another speed or stop bits are garbage to the gateway; either
+    // way it counts them.
+    void answersTheScanProbeOnlyAtItsLineSettings_data()
     {
-        QFETCH(int, baud);
-        QFETCH(int, stop);
-        QFETCH(int, parity);
-        GatewayEmulator gateway({baud, stop, parity});
-        QVERIFY2(gateway.isOpen(), qPrintable(gateway.errorString()));
-        QSignalSpy received(&gateway, &GatewayEmulator::frameReceived);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open(rateOf(baud), stopBitsOf(stop)));
-
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-        QVERIFY(isAnswerFrame(tool.received));
-        QCOMPARE(quint8(tool.received.at(4)), quint8(baud));
-        QCOMPARE(quint8(tool.received.at(5)), quint8(stop));
-        QCOMPARE(quint8(tool.received.at(6)), quint8(parity));
-        QCOMPARE(received.size(), 1);
-        QCOMPARE(received.first().at(0).value<quint8>(), quint8(CMD_READ_SERIAL_PARAMETERS));
-        QCOMPARE(gateway.framesReceived(CMD_READ_SERIAL_PARAMETERS), 1);
+        QTest::addColumn<SerialSettings>("own");
+        QTest::addColumn<qint32>("rate");
+        QTest::addColumn<bool>("twoStopBits");
+        QTest::addColumn<QByteArray>("answer"); // nothing when ignored
+        const QByteArray none;
+        QTest::newRow("115200 2 ODD")
+            << SerialSettings{8, 2, 1} << 115200 << true << hex("0C55060008020100720D");
+        QTest::newRow("2400 1.5 EVEN, on a 1-stop-bit line")
+            << SerialSettings{0, 1, 2} << 2400 << false << hex("0C550600000102006A0D");
+        QTest::newRow("2400 against 9600") << SerialSettings{2, 0, 0} << 2400 << false << none;
+        QTest::newRow("2 stop bits against 1") << SerialSettings{2, 0, 0} << 9600 << true << none;
+        QTest::newRow("1 stop bit against 2") << SerialSettings{2, 2, 0} << 9600 << false << none;
     }
 
-    void answerLayout()
+    void answersTheScanProbeOnlyAtItsLineSettings()
     {
-        GatewayEmulator gateway;
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(tool.received.toHex(' '), hex("0C55060002000000690D").toHex(' '));
-    }
-
-    void ignoresFramesAtOtherLineSettings_data()
-    {
-        QTest::addColumn<int>("gatewayBaud");
-        QTest::addColumn<int>("gatewayStop");
-        QTest::addColumn<int>("toolRate");
-        QTest::addColumn<bool>("toolTwoStop");
-        QTest::addRow("2400 against 9600") << 2 << 0 << 2400 << false;
-        QTest::addRow("115200 against 9600") << 2 << 0 << 115200 << false;
-        QTest::addRow("2 stop bits against 1") << 2 << 0 << 9600 << true;
-        QTest::addRow("1 stop bit against 2") << 2 << 2 << 9600 << false;
-        QTest::addRow("2 stop bits against 1.5") << 2 << 1 << 9600 << true;
-        QTest::addRow("56000 against 57600") << 7 << 0 << 56000 << false;
-    }
-
-    void ignoresFramesAtOtherLineSettings()
-    {
-        QFETCH(int, gatewayBaud);
-        QFETCH(int, gatewayStop);
-        QFETCH(int, toolRate);
-        QFETCH(bool, toolTwoStop);
-        GatewayEmulator gateway({gatewayBaud, gatewayStop, 0});
-        QSignalSpy ignored(&gateway, &GatewayEmulator::framesIgnored);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open(toolRate, toolTwoStop ? QSerialPort::TwoStop : QSerialPort::OneStop));
-
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(ignored.size(), 1);
-        QCOMPARE(ignored.first().at(0).toInt(), Probe.size());
-        QCOMPARE(ignored.first().at(1).value<quint32>(), quint32(toolRate));
-        QCOMPARE(ignored.first().at(2).toBool(), toolTwoStop);
-        QCOMPARE(gateway.framesReceived(), 0);
-
-        // At the gateway's own settings the same probe is answered, and only it.
-        QVERIFY(tool.setLine(rateOf(gatewayBaud), stopBitsOf(gatewayStop)));
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(gateway.framesReceived(), 1);
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-        QCOMPARE(ignored.size(), 1);
+        QFETCH(SerialSettings, own);
+        QFETCH(qint32, rate);
+        QFETCH(bool, twoStopBits);
+        QFETCH(QByteArray, answer);
+        gateway->setSerialSettings(own);
+        QSignalSpy ignored(gateway.get(), &GatewayEmulator::framesIgnored);
+        QVERIFY(tool->setLine(rate, twoStopBits));
+        const QByteArray bytes = hex("FF00") + Probe;
+        QVERIFY(tool->send(bytes));
+        if (answer.isEmpty())
+            QTRY_COMPARE(ignored.size(), 1);
+        else
+            QTRY_COMPARE(tool->received.toHex(' '), answer.toHex(' '));
+        QCOMPARE(gateway->framesReceived(), answer.isEmpty() ? 0 : 1);
+        QCOMPARE(gateway->bytesReceived(), bytes.size());
     }
 
     void modeCommandSwitchesMode()
     {
-        GatewayEmulator gateway;
-        QCOMPARE(gateway.operatingMode(), WorkingMode);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-
-        for (OperatingMode mode : {DebugMode, WorkingMode, DebugMode}) {
-            tool.received.clear();
-            QVERIFY(tool.send(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(mode))));
-            QTRY_COMPARE(tool.received.size(), CommandAnswerLength);
-            QVERIFY(isAnswerFrame(tool.received));
-            QCOMPARE(quint8(tool.received.at(3)), quint8(CMD_SET_OPERATING_MODE));
-            QCOMPARE(quint8(tool.received.at(4)), quint8(mode));
-            QCOMPARE(gateway.operatingMode(), mode);
+        for (OperatingMode mode : {DebugMode, WorkingMode}) {
+            QVERIFY(exchange(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(mode)),
+                             CommandAnswerLength));
+            QCOMPARE(gateway->operatingMode(), mode);
         }
-        QCOMPARE(gateway.framesReceived(CMD_SET_OPERATING_MODE), 3);
-    }
-
-    void serialParametersAnsweredAtOldSettingsThenAdopted_data()
-    {
-        QTest::addColumn<int>("baud");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<int>("parity");
-        QTest::addRow("115200 1 None") << 8 << 0 << 0;
-        QTest::addRow("19200 2 EVEN") << 4 << 2 << 2;
     }
 
     void serialParametersAnsweredAtOldSettingsThenAdopted()
     {
-        QFETCH(int, baud);
-        QFETCH(int, stop);
-        QFETCH(int, parity);
-        GatewayEmulator gateway;
-        QSignalSpy ignored(&gateway, &GatewayEmulator::framesIgnored);
+        QSignalSpy ignored(gateway.get(), &GatewayEmulator::framesIgnored);
         int baudIndexWhenAnswered = -1;
-        connect(&gateway, &GatewayEmulator::answerSent, this,
-                [&] { baudIndexWhenAnswered = gateway.serialSettings().baudIndex; });
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-
-        QVERIFY(tool.send(
-            buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(baud, stop, parity))));
-        QTRY_COMPARE(tool.received.size(), CommandAnswerLength);
-        QVERIFY(isAnswerFrame(tool.received));
+        QObject context;
+        connect(gateway.get(), &GatewayEmulator::answerSent, &context,
+                [&] { baudIndexWhenAnswered = gateway->serialSettings().baudIndex; });
+        QVERIFY(exchange(buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(4, 2, 2)),
+                         CommandAnswerLength));
         QCOMPARE(baudIndexWhenAnswered, DefaultGatewaySettings.baudIndex);
-        QCOMPARE(gateway.serialSettings().baudIndex, baud);
-        QCOMPARE(gateway.serialSettings().stopBitIndex, stop);
-        QCOMPARE(gateway.serialSettings().parityIndex, parity);
 
-        tool.received.clear();
-        QVERIFY(tool.send(Probe));
+        QVERIFY(tool->send(Probe));
         QTRY_COMPARE(ignored.size(), 1);
-
-        QVERIFY(tool.setLine(rateOf(baud), stopBitsOf(stop)));
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-        QCOMPARE(tool.received.mid(4, 3), serialParametersPayload(baud, stop, parity));
+        QVERIFY(tool->setLine(19200, true));
+        QVERIFY(exchange(Probe, ScanAnswerLength));
+        QCOMPARE(tool->received.mid(4, 3), hex("040202"));
     }
 
-    void downloadFramesAnsweredAndKept()
+    void holdsADownloadExactlyUntilNewTableSizes()
     {
-        GatewayEmulator gateway;
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-        struct Step
-        {
-            QByteArray frame;
-            int answerLength;
-        };
-        const QList<Step> download = {
-            {tableSizesFrame(2, 1, 1), CommandAnswerLength},
-            {row485ToKnxWFrame(0, Row485), RowAnswerLength},
-            {row485ToKnxWFrame(1, Row485), RowAnswerLength},
-            {row1ByteFrame(0, Row1Byte), RowAnswerLength},
-            {rowKnxTo485WFrame(0, RowKnx), RowAnswerLength},
-        };
-        for (const Step &step : download) {
-            tool.received.clear();
-            QVERIFY(tool.send(step.frame));
-            QTRY_COMPARE(tool.received.size(), step.answerLength);
-            QVERIFY(isAnswerFrame(tool.received));
-            QCOMPARE(tool.received.at(3), step.frame.at(3));
-            if (step.answerLength == RowAnswerLength)
-                QCOMPARE(tool.received.mid(4, 3), step.frame.mid(4, 2) + '\0');
-        }
-        QVERIFY(gateway.downloadComplete());
-        const DownloadTables held = gateway.storedTables();
-        QCOMPARE(held.rows485ToKnxW.size(), 2);
-        QCOMPARE(held.rows485ToKnxW.at(1).addr, Row485.addr);
-        QCOMPARE(held.rows1Byte.size(), 1);
-        QCOMPARE(held.rows1Byte.at(0).addr, Row1Byte.addr);
-        QCOMPARE(held.rowsKnxTo485W.size(), 1);
-        QCOMPARE(held.rowsKnxTo485W.at(0).addr, RowKnx.addr);
-        QCOMPARE(gateway.framesReceived(CMD_ROW_485_TO_KNX_W), 2);
-        QCOMPARE(gateway.framesReceived(CMD_ROW_1BYTE), 1);
-        QCOMPARE(gateway.framesReceived(CMD_ROW_KNX_TO_485_W), 1);
-        QCOMPARE(gateway.framesReceived(CMD_TABLE_SIZES), 1);
+        const DownloadTables sent = SampleTables(20).make(
+            Tele485ToKnxW::mostRows, Tele1Byte::mostRows, TeleKnxTo485W::mostRows);
+        BurnFlag flag = BurnFlag::start(sent);
+        while (const auto next = takeNextDownloadFrame(flag, sent))
+            QVERIFY(exchange(next->frame, next->frame.at(3) == CMD_TABLE_SIZES ? CommandAnswerLength
+                                                                               : RowAnswerLength));
+        QVERIFY(gateway->downloadComplete());
+        const QStringList differences = tableDifferences(sent, gateway->storedTables());
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
+        // The comparison does see a changed cell or a missing row.
+        const Tele1Byte held = gateway->storedTables().rows1Byte[9];
+        DownloadTables changed = sent;
+        changed.rows1Byte[9].telegram_n = changed.rows1Byte[9].max = "00";
+        changed.rowsKnxTo485W.removeLast();
+        QCOMPARE(tableDifferences(changed, gateway->storedTables()),
+                 QStringList({QString("1-byte row 9, max: \"00\" sent, \"%1\" held").arg(held.max),
+                              QString("1-byte row 9, telegram(-): \"00\" sent, \"%1\" held")
+                                  .arg(held.telegram_n),
+                              "KNX-to-485 table: 511 rows sent, 512 held"}));
 
-        // A new download starts over.
-        QVERIFY(tool.send(download.first().frame));
-        QTRY_COMPARE(gateway.framesReceived(CMD_TABLE_SIZES), 2);
-        QVERIFY(!gateway.downloadComplete());
-        QCOMPARE(gateway.storedTables().rows485ToKnxW.first().addr, QString());
-    }
-
-    void refusesFramesThatDoNotFitTheirCommand_data()
-    {
-        QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("unknown command") << buildFrame(0x07, {});
-        QTest::newRow("probe payload") << buildFrame(CMD_READ_SERIAL_PARAMETERS, "getParaM");
-        QTest::newRow("mode byte 03") << buildFrame(CMD_SET_OPERATING_MODE, "workmode\x03");
-        QTest::newRow("mode keyword") << buildFrame(CMD_SET_OPERATING_MODE, "workMode\x01");
-        QTest::newRow("baud index 9")
-            << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(9, 0, 0));
-        QTest::newRow("parity index 3")
-            << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(2, 0, 3));
-        QTest::newRow("short row")
-            << buildFrame(CMD_ROW_485_TO_KNX_W, row485ToKnxWFrame(0, Row485).mid(4, 107));
-        QTest::newRow("long table sizes") << buildFrame(CMD_TABLE_SIZES, QByteArray(7, 0));
-    }
-
-    void refusesFramesThatDoNotFitTheirCommand()
-    {
-        QFETCH(QByteArray, frame);
-        GatewayEmulator gateway;
-        QSignalSpy withheld(&gateway, &GatewayEmulator::answerWithheld);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-
-        QVERIFY(tool.send(frame));
-        QTRY_COMPARE(withheld.size(), 1);
-        QVERIFY(withheld.first().at(1).toString().startsWith(QLatin1String("refused")));
-        QCOMPARE(gateway.operatingMode(), WorkingMode);
-        QCOMPARE(gateway.serialSettings().baudIndex, DefaultGatewaySettings.baudIndex);
-        QCOMPARE(gateway.serialSettings().parityIndex, DefaultGatewaySettings.parityIndex);
-        QCOMPARE(gateway.announcedTableSizes().rows485ToKnxW, 0);
-
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(gateway.framesReceived(), 2);
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-    }
-
-    void findsFrameAfterNoiseAndBrokenFrames_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::newRow("noise") << hex("FF001355");
-        QTest::newRow("frame with a bad checksum") << hex("550C0B00676574506172616D039E0D");
-        QTest::newRow("header promising 215 bytes") << hex("550CD304");
-    }
-
-    void findsFrameAfterNoiseAndBrokenFrames()
-    {
-        QFETCH(QByteArray, before);
-        GatewayEmulator gateway;
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open());
-        QVERIFY(tool.send(before + Probe));
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-        QCOMPARE(gateway.framesReceived(), 1);
-    }
-
-    void countsEveryByteTheToolWrote()
-    {
-        GatewayEmulator gateway;
-        QSignalSpy ignored(&gateway, &GatewayEmulator::framesIgnored);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open(2400));
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(ignored.size(), 1);
-        QVERIFY(tool.setLine(9600, QSerialPort::OneStop));
-        const QByteArray rest = hex("FF00") + Probe + hex("550C0B") + Probe;
-        QVERIFY(tool.send(rest));
-        QTRY_COMPARE(gateway.framesReceived(), 2);
-        QCOMPARE(gateway.bytesReceived(), Probe.size() + rest.size());
-    }
-
-    void logsOneLinePerFrame()
-    {
-        QString text;
-        QTextStream log(&text);
-        GatewayEmulator gateway;
-        gateway.setLog(&log);
-        QSignalSpy ignored(&gateway, &GatewayEmulator::framesIgnored);
-        ToolPort tool(gateway.portPath());
-        QVERIFY(tool.open(2400));
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(ignored.size(), 1);
-        QVERIFY(tool.setLine(9600, QSerialPort::OneStop));
-        QVERIFY(tool.send(Probe));
-        QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-
-        const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 3);
-        QVERIFY2(lines.at(0).endsWith(
-                     "ignored 15 bytes at 2400 baud, 1 stop bit (own 9600 baud, 1 stop bit)"),
-                 qPrintable(lines.at(0)));
-        QVERIFY2(lines.at(1).endsWith("rx #1 scan probe: 55 0C 0B 00 67 65 74 50 61 72 61 6D 03 "
-                                      "9D 0D"),
-                 qPrintable(lines.at(1)));
-        QVERIFY2(lines.at(2).endsWith("tx answer to #1: 0C 55 06 00 02 00 00 00 69 0D"),
-                 qPrintable(lines.at(2)));
+        QVERIFY(exchange(tableSizesFrame(1, 0, 2), CommandAnswerLength));
+        QVERIFY(!gateway->downloadComplete());
+        const DownloadTables emptyRows{{Tele485ToKnxW()}, {}, QList<TeleKnxTo485W>(2)};
+        QVERIFY(tableDifferences(emptyRows, gateway->storedTables()).isEmpty());
     }
 
     void goAwayMakesThePortFail()
     {
-        QTemporaryDir directory;
-        const QString link = directory.filePath(QStringLiteral("gateway"));
-        GatewayEmulator gateway;
-        QVERIFY2(gateway.publish(link), qPrintable(gateway.errorString()));
-        ToolPort tool(link);
-        QVERIFY(tool.open());
-        QSignalSpy errors(&tool.port, &QSerialPort::errorOccurred);
-
-        gateway.goAway();
+        QSignalSpy errors(&tool->port, &QSerialPort::errorOccurred);
+        gateway->goAway();
         QTRY_VERIFY(!errors.isEmpty());
         const auto error = errors.first().first().value<QSerialPort::SerialPortError>();
         QVERIFY(error == QSerialPort::ReadError || error == QSerialPort::ResourceError);
-        QVERIFY(!QFileInfo(link).isSymLink());
-        QVERIFY(!gateway.isOpen());
     }
 
-    void publishedLinkLeadsToTheGateway()
+    void silenceAnswersNothingYetActs()
     {
-        QTemporaryDir directory;
-        const QString link = directory.filePath(QStringLiteral("gateway"));
-        QVERIFY(QFile::link(QStringLiteral("/nonexistent/stale"), link));
-        {
-            GatewayEmulator gateway;
-            QVERIFY2(gateway.publish(link), qPrintable(gateway.errorString()));
-            QCOMPARE(QFileInfo(link).symLinkTarget(), gateway.portPath());
-            ToolPort tool(link);
-            QVERIFY(tool.open());
-            QVERIFY(tool.send(Probe));
-            QTRY_COMPARE(tool.received.size(), ScanAnswerLength);
-        }
-        QVERIFY(!QFileInfo(link).isSymLink());
+        GatewayFaults faults;
+        faults.silent = true;
+        gateway->setFaults(faults);
+        QVERIFY(tool->send(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(DebugMode))));
+        QTRY_COMPARE(gateway->operatingMode(), DebugMode);
+        // No answer to the mode command comes before the probe's.
+        gateway->setFaults({});
+        QVERIFY(tool->send(Probe));
+        QTRY_COMPARE(tool->received, ProbeAnswer);
     }
 
-    void publishLeavesAnOrdinaryFileAlone()
+    void dropsTheAnswersToARangeOfFrames()
     {
-        QTemporaryDir directory;
-        const QString path = directory.filePath(QStringLiteral("notes"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        GatewayEmulator gateway;
-        QVERIFY(!gateway.publish(path));
-        QVERIFY(!gateway.errorString().isEmpty());
-        QVERIFY(QFileInfo(path).isFile());
-        QVERIFY(!QFileInfo(path).isSymLink());
+        GatewayFaults faults;
+        QVERIFY(parseFrameRanges(QStringLiteral("2-3,5"), &faults.dropped));
+        gateway->setFaults(faults);
+        QString answered; // one mark per frame
+        QObject context;
+        connect(gateway.get(), &GatewayEmulator::answerSent, &context, [&] { answered += 'y'; });
+        connect(gateway.get(), &GatewayEmulator::answerWithheld, &context,
+                [&] { answered += '-'; });
+        QVERIFY(tool->send(Probe.repeated(6)));
+        QTRY_COMPARE(answered, QStringLiteral("y--y-y"));
+        QTRY_COMPARE(tool->received, ProbeAnswer.repeated(3));
+    }
+
+    void delayedAnswerComesInTwoPiecesWithTheGap()
+    {
+        GatewayFaults faults;
+        faults.delayMs = 300;
+        faults.splitGapMs = 250;
+        faults.splitAt = 4;
+        gateway->setFaults(faults);
+        const qint64 sentAt = tool->clock.elapsed();
+        QVERIFY(tool->send(Probe));
+        QTRY_COMPARE(tool->chunks, (QByteArrayList{ProbeAnswer.left(4), ProbeAnswer.mid(4)}));
+        const qint64 delay = tool->arrivalsMs.at(0) - sentAt;
+        const qint64 gap = tool->arrivalsMs.at(1) - tool->arrivalsMs.at(0);
+        QVERIFY2(delay >= 300 && delay < 2300 && gap >= 250 && gap < 2250,
+                 qPrintable(QStringLiteral("%1 ms late, %2 ms gap").arg(delay).arg(gap)));
+    }
+
+    void noiseAndWrongFraming_data()
+    {
+        QTest::addColumn<QString>("framing");
+        QTest::addColumn<QByteArray>("onLine");
+        QTest::newRow("end") << "end" << hex("FF00AA0C55060002000000690A");
+        QTest::newRow("start") << "start" << hex("FF00AA550C060002000000690D");
+        QTest::newRow("short") << "short" << hex("FF00AA0C550600020000000D");
+        QTest::newRow("long") << "long" << hex("FF00AA0C5506000200000069000D");
+    }
+
+    void noiseAndWrongFraming()
+    {
+        QFETCH(QString, framing);
+        QFETCH(QByteArray, onLine);
+        GatewayFaults faults;
+        faults.noise = hex("FF00AA");
+        QVERIFY(parseWrongFraming(framing, &faults.framing));
+        gateway->setFaults(faults);
+        QVERIFY(tool->send(Probe));
+        QTRY_COMPARE(tool->received.toHex(' '), onLine.toHex(' '));
     }
 };
 
