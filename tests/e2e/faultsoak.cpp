@@ -11,7 +11,6 @@
 #include "sampletables.h"
 #include "tablecomparison.h"
 #include "tablefilling.h"
-#include "telegrampages.h"
 #include "windowundertest.h"
 
 #include <QAction>
@@ -27,14 +26,19 @@
 #include <QTest>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
-const QString downloadSuccess = "Download over!Success!Please change to working mode.";
-
-qint64 counter(const WindowUnderTest &w, const char *name)
+qint64 txCount(const WindowUnderTest &w)
 {
-    const QRegularExpression pattern(QString("%1:(\\d+)B").arg(name));
-    return pattern.match(w.statusText()).captured(1).toLongLong();
+    static const QRegularExpression tx("TX:(\\d+)B");
+    return tx.match(w.statusText()).captured(1).toLongLong();
+}
+
+bool isDownloadAnswer(quint8 command)
+{
+    return command == CMD_TABLE_SIZES ||
+           (command >= CMD_ROW_485_TO_KNX_W && command <= CMD_ROW_KNX_TO_485_W);
 }
 
 // The tables as an import gives them back after an export.
@@ -52,11 +56,10 @@ DownloadTables asImported(DownloadTables tables)
 class FaultSoak
 {
 public:
-    FaultSoak(quint32 seed)
+    explicit FaultSoak(quint32 seed)
         : seed(seed)
         , random(seed)
     {
-        link = dir.filePath("gateway");
         startGateway();
         w = std::make_unique<WindowUnderTest>(QStringList{link});
         stalls.start();
@@ -65,40 +68,41 @@ public:
     // One random step and the checks after it; false at a broken property.
     bool step(int number)
     {
-        const int action = random.bounded(100);
-        if (action < 25)
+        if (random.bounded(4) == 0)
             switchFaults();
-        if (!w->isPortOpen() && !reopen())
-            return failed("the port does not open again");
-        if (action < 12)
-            scan();
-        else if (action < 18)
-            command(random.bounded(2) ? "pushButtonDebug" : "pushButtonWorkMode");
-        else if (action < 22)
-            configureSerial();
-        else if (action < 44)
-            download();
-        else if (action < 52)
-            testTelegram();
-        else if (action < 70)
-            edit();
-        else if (action < 82)
-            exportProject();
-        else if (action < 92)
-            importProject();
-        else if (action < 96)
-            goAway();
-        else
-            idle();
-        std::printf("step %d: %s\n", number, qPrintable(lastAction));
-        return checkAlways();
+        if (!w->isPortOpen() && !w->openPort(link))
+            broken = "the port does not open again";
+        const QList<std::pair<int, std::function<void()>>> actions = {
+            {12, [&] { scan(); }},
+            {6, [&] { command(random.bounded(2) ? "pushButtonDebug" : "pushButtonWorkMode"); }},
+            {4, [&] { configureSerial(); }},
+            {22, [&] { download(); }},
+            {8, [&] { testTelegram(); }},
+            {18, [&] { edit(); }},
+            {12, [&] { exportProject(); }},
+            {10, [&] { importProject(); }},
+            {4, [&] { goAway(); }},
+            {4, [&] {
+                 QTest::qWait(random.bounded(500));
+                 done = "idle";
+             }}};
+        int pick = random.bounded(100);
+        for (const auto &[weight, action] : actions) {
+            if ((pick -= weight) < 0) {
+                action();
+                break;
+            }
+        }
+        ++steps;
+        std::printf("step %d: %s\n", number, qPrintable(done));
+        return holds();
     }
 
     void report() const
     {
-        std::printf("seed %u: %d faults switched, %d downloads (%d successful), %d gateways gone, "
-                    "longest stall %lld ms, RSS growth %.0f MB\n",
-                    seed, faultsSwitched, downloads, successfulDownloads, gatewaysGone,
+        std::printf("seed %u: %d steps, %d faults switched, %d downloads (%d successful), %d "
+                    "gateways gone, longest stall %lld ms, RSS growth %.0f MB\n",
+                    seed, steps, faultsSwitched, downloads, successfulDownloads, gatewaysGone,
                     stalls.longestMs(), residentMegabytes() - rssAtStart);
     }
 
@@ -109,25 +113,17 @@ private:
             SerialSettings{random.bounded(9), random.bounded(2) * 2, random.bounded(3)});
         gateway->setLog(&gatewayLog);
         gateway->publish(link);
-        QObject::connect(gateway.get(), &GatewayEmulator::answerSent, [this](quint8 command) {
-            answersSent += command == CMD_TABLE_SIZES || command == CMD_ROW_485_TO_KNX_W ||
-                           command == CMD_ROW_1BYTE || command == CMD_ROW_KNX_TO_485_W;
-        });
-        txBaseline = w ? counter(*w, "TX") : 0;
+        QObject::connect(gateway.get(), &GatewayEmulator::answerSent,
+                         [this](quint8 command) { downloadAnswers += isDownloadAnswer(command); });
+        txBaseline = w ? txCount(*w) : 0;
     }
 
-    bool reopen()
-    {
-        if (!w->openPort(link))
-            answerer.clear();
-        return w->isPortOpen();
-    }
-
-    // Noise, split and delayed answers, dropped answers, wrong framing, silence.
+    // Noise, split and delayed answers, dropped answers, wrong framing, silence, none.
     void switchFaults()
     {
         GatewayFaults faults;
-        switch (random.bounded(8)) {
+        const int first = gateway->framesReceived() + 1 + random.bounded(10);
+        switch (random.bounded(7)) {
         case 0:
             faults.noise = QByteArray(1 + random.bounded(4), char(random.bounded(256)));
             break;
@@ -137,87 +133,73 @@ private:
         case 2:
             faults.delayMs = random.bounded(2500);
             break;
-        case 3: {
-            const int first = gateway->framesReceived() + 1 + random.bounded(10);
+        case 3:
             faults.dropped = {{first, first + random.bounded(3)}};
             break;
-        }
         case 4:
             faults.framing = WrongFraming(1 + random.bounded(4));
             break;
         case 5:
             faults.silent = true;
             break;
-        default:
-            break; // no fault
         }
         gateway->setFaults(faults);
         ++faultsSwitched;
     }
 
-    // Waits for the next box, or until the time is up.
     void awaitBox(int timeoutMs) { answerer.waitForBoxes(answerer.count() + 1, timeoutMs); }
 
     void scan()
     {
-        lastAction = "scan";
         w->click("pushButtonScan");
         awaitBox(400 * random.bounded(1, 20));
         if (w->widget<QAbstractButton>("pushButtonScan")->text() == "Stop")
             w->click("pushButtonScan");
+        done = "scan";
     }
 
     void command(const char *button)
     {
-        lastAction = button;
         w->click(button);
         awaitBox(3000);
+        done = button;
     }
 
     void configureSerial()
     {
-        lastAction = "serial configure";
         for (const char *box :
-             {"comboBoxBaudRate_set", "comboBoxStopBit_set", "comboBoxParity_set"}) {
-            auto *selector = w->widget<QComboBox>(box);
-            selector->setCurrentIndex(random.bounded(selector->count()));
-        }
-        w->click("pushButtonConfigSerial");
-        awaitBox(3000);
+             {"comboBoxBaudRate_set", "comboBoxStopBit_set", "comboBoxParity_set"})
+            w->widget<QComboBox>(box)->setCurrentIndex(
+                random.bounded(w->widget<QComboBox>(box)->count()));
+        command("pushButtonConfigSerial");
     }
 
-    DownloadTables windowTables() const
-    {
-        return {tableRecords<Tele485ToKnxW>(w->widget<QTableWidget>("tableWidget_485toknx_w")),
-                tableRecords<Tele1Byte>(w->widget<QTableWidget>("tableWidget_1byte")),
-                tableRecords<TeleKnxTo485W>(w->widget<QTableWidget>("tableWidget_knxto485_w"))};
-    }
-
+    // A success box only when every frame was answered, and then the gateway
+    // holds exactly the tables as they were at the click.
     void download()
     {
-        const DownloadTables sent = windowTables();
-        const int answersBefore = answersSent;
+        const DownloadTables sent = w->tables();
+        const int answersBefore = downloadAnswers;
         const int from = answerer.count();
         w->click("pushButtonBurnData");
         if (random.bounded(6) == 0)
-            edit(); // editing meanwhile changes nothing sent
+            edit();
         QString end;
-        const bool ended = QTest::qWaitFor(
-            [&] {
-                for (const MessageBoxAnswerer::Box &box : answerer.boxes().mid(from))
-                    if (box.title == "Success" || box.title == "Download error!")
-                        end = box.text;
-                return !end.isEmpty();
-            },
-            3500 * sent.frameCount());
-        ++downloads;
-        lastAction = QString("download of %1 frames: %2").arg(sent.frameCount()).arg(end);
-        if (!ended)
+        if (!QTest::qWaitFor(
+                [&] {
+                    for (const MessageBoxAnswerer::Box &box : answerer.boxes().mid(from))
+                        if (box.title == "Success" || box.title == "Download error!")
+                            end = box.text;
+                    return !end.isEmpty();
+                },
+                3500 * sent.frameCount()))
             broken = "the download never ended";
-        if (end != downloadSuccess)
+        ++downloads;
+        done = QString("download of %1 frames: %2").arg(sent.frameCount()).arg(end);
+        if (!end.startsWith("Download over!Success!"))
             return;
         ++successfulDownloads;
-        if (answersSent - answersBefore < sent.frameCount())
+        if (downloadAnswers - answersBefore < sent.frameCount())
             broken = "success reported for a download whose frames were not all answered";
         else if (const QStringList d = tableDifferences(sent, gateway->storedTables());
                  !d.isEmpty())
@@ -226,28 +208,25 @@ private:
 
     void testTelegram()
     {
-        lastAction = "test telegram";
-        auto *field = w->widget<QLineEdit>("lineEdit_485toknx_w_telegram");
-        field->setText(SampleTables(random.generate()).row485ToKnxW(0).telegram);
+        w->widget<QLineEdit>("lineEdit_485toknx_w_telegram")
+            ->setText(SampleTables(random.generate()).row485ToKnxW(0).telegram);
         w->click("pushButton_485toknx_w_send");
+        done = "test telegram";
     }
 
     void edit()
     {
         SampleTables samples(random.generate());
-        switch (random.bounded(5)) {
+        switch (random.bounded(4)) {
         case 0:
             fillTables(*w, samples.make(random.bounded(8), random.bounded(8), random.bounded(8)));
             break;
         case 1:
-            addRecord(*w, samples.row1Byte(0));
-            break;
-        case 2:
             w->widget<QTableWidget>("tableWidget_485toknx_w")
                 ->setCurrentCell(random.bounded(20), 0);
             w->click("pushButton_485toknx_w_delete");
             break;
-        case 3:
+        case 2:
             answerer.answerNext(QMessageBox::Yes);
             w->click("pushButton_knxto485_w_clear");
             break;
@@ -255,93 +234,78 @@ private:
             w->widget<QAction>("actionClose_C")->trigger();
             break;
         }
-        lastAction = "edit";
+        done = "edit";
     }
 
+    // The exported file reads back to the window's tables.
     void exportProject()
     {
-        lastAction = "export";
-        const QString file = dir.filePath("project.db");
-        answerer.answerFileDialog(file);
+        answerer.answerFileDialog(dir.filePath("project.db"));
         w->widget<QAction>("actionExport_E")->trigger();
         ProjectData project;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "soak");
-            db.setDatabaseName(file);
+            db.setDatabaseName(dir.filePath("project.db"));
             if (!db.open() || !readProjectFile(db, project))
                 broken = "the exported file is no project";
         }
         QSqlDatabase::removeDatabase("soak");
         const DownloadTables read{project.list_485_to_knx_w, project.list_1byte,
                                   project.list_knx_to_485_w};
-        if (const QStringList d = tableDifferences(asImported(windowTables()), read); !d.isEmpty())
+        if (const QStringList d = tableDifferences(asImported(w->tables()), read); !d.isEmpty())
             broken = "the exported file reads back otherwise: " + d.first();
-        lastExport = file;
+        exported = true;
+        done = "export";
     }
 
+    // An import of a file that is no project leaves the tables as they were.
     void importProject()
     {
-        const bool garbage = lastExport.isEmpty() || random.bounded(3) == 0;
-        lastAction = garbage ? "import of a file that is no project" : "import";
-        const QString file = garbage ? dir.filePath("garbage.db") : lastExport;
-        if (garbage) {
-            QFile text(file);
-            text.open(QIODevice::WriteOnly);
-            text.write(QByteArray(random.bounded(2000), char(random.bounded(256))));
-        }
-        const DownloadTables before = windowTables();
-        answerer.answerFileDialog(file);
+        const bool garbage = !exported || random.bounded(3) == 0;
+        QFile file(dir.filePath(garbage ? "garbage.db" : "project.db"));
+        if (garbage && file.open(QIODevice::WriteOnly))
+            file.write(QByteArray(random.bounded(2000), char(random.bounded(256)))), file.close();
+        const DownloadTables before = w->tables();
+        answerer.answerFileDialog(file.fileName());
         w->widget<QAction>("actionImport_I")->trigger();
-        if (garbage && !tableDifferences(before, windowTables()).isEmpty())
+        if (garbage && !tableDifferences(before, w->tables()).isEmpty())
             broken = "a failed import changed the tables";
+        done = garbage ? "import of a file that is no project" : "import";
     }
 
     void goAway()
     {
-        lastAction = "gateway goes away";
         gateway->goAway();
         awaitBox(2000);
         if (w->isPortOpen())
             broken = "the port stays open after the gateway went away";
         ++gatewaysGone;
         startGateway();
+        done = "gateway gone";
     }
 
-    void idle()
-    {
-        lastAction = "idle";
-        QTest::qWait(random.bounded(500));
-    }
-
-    bool checkAlways()
+    bool holds()
     {
         // What the tool wrote has all reached the gateway once the line is quiet.
-        const bool txMatches = QTest::qWaitFor(
-            [&] { return counter(*w, "TX") - txBaseline == gateway->bytesReceived(); }, 2000);
-        if (!broken.isEmpty())
-            return failed(broken);
-        if (!txMatches)
-            return failed(QString("TX %1 but the gateway received %2")
-                              .arg(counter(*w, "TX") - txBaseline)
-                              .arg(gateway->bytesReceived()));
+        if (!QTest::qWaitFor([&] { return txCount(*w) - txBaseline == gateway->bytesReceived(); },
+                             2000))
+            broken = QString("TX %1 but the gateway received %2")
+                         .arg(txCount(*w) - txBaseline)
+                         .arg(gateway->bytesReceived());
         if (stalls.longestMs() > 500)
-            return failed(QString("the event loop stalled %1 ms").arg(stalls.longestMs()));
+            broken = QString("the event loop stalled %1 ms").arg(stalls.longestMs());
         if (residentMegabytes() - rssAtStart > 400)
-            return failed("memory keeps growing");
-        return true;
-    }
-
-    bool failed(const QString &why)
-    {
-        std::printf("FAILED after %s: %s (replay with --seed %u)\n", qPrintable(lastAction),
-                    qPrintable(why), seed);
-        return false;
+            broken = "memory keeps growing";
+        if (!broken.isEmpty())
+            std::printf("FAILED after %s: %s (replay with --seed %u)\n", qPrintable(done),
+                        qPrintable(broken), seed);
+        return broken.isEmpty();
     }
 
     quint32 seed;
     QRandomGenerator random;
     QTemporaryDir dir;
-    QString link;
+    QString link = dir.filePath("gateway");
     QString gatewayLogText;
     QTextStream gatewayLog{&gatewayLogText};
     std::unique_ptr<GatewayEmulator> gateway;
@@ -350,14 +314,11 @@ private:
     StallMeter stalls;
     double rssAtStart = residentMegabytes();
     qint64 txBaseline = 0;
-    int answersSent = 0;
-    QString lastAction;
-    QString lastExport;
+    int downloadAnswers = 0;
+    bool exported = false;
+    QString done;
     QString broken;
-    int faultsSwitched = 0;
-    int downloads = 0;
-    int successfulDownloads = 0;
-    int gatewaysGone = 0;
+    int steps = 0, faultsSwitched = 0, downloads = 0, successfulDownloads = 0, gatewaysGone = 0;
 };
 } // namespace
 
@@ -371,18 +332,17 @@ int main(int argc, char *argv[])
                        {"steps", "Steps to run.", "n", "100"},
                        {"minutes", "Run this long instead of a number of steps.", "m"}});
     parser.process(app);
-    const quint32 seed = parser.value("seed").toUInt();
-    const int steps = parser.value("steps").toInt();
     const qint64 limitMs = parser.value("minutes").toLongLong() * 60000;
-
     QTemporaryDir workDir;
     QDir::setCurrent(workDir.path());
-    FaultSoak soak(seed);
+
+    FaultSoak soak(parser.value("seed").toUInt());
     QElapsedTimer clock;
     clock.start();
-    int number = 0;
-    while (limitMs > 0 ? clock.elapsed() < limitMs : number < steps) {
-        if (!soak.step(++number))
+    for (int number = 1;
+         limitMs > 0 ? clock.elapsed() < limitMs : number <= parser.value("steps").toInt();
+         ++number) {
+        if (!soak.step(number))
             return 1;
     }
     soak.report();

@@ -1,162 +1,245 @@
 #include "gatewayemulator.h"
+#include "itemtexts.h"
 #include "messageboxanswerer.h"
+#include "sampletables.h"
 #include "scopedworkdir.h"
+#include "tablecomparison.h"
+#include "tablefilling.h"
 #include "windowundertest.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 
-// The real window against the virtual gateway: scan, mode commands and
-// serial configuration as a user runs them.
+namespace {
+const QString success = "Download over!Success!Please change to working mode.";
+} // namespace
+
+// The real window against the virtual gateway, as a user runs them together.
 class TestGatewaySession : public QObject
 {
     Q_OBJECT
 
     ScopedWorkDir workDir;
-    QString gatewayLog;
-    QTextStream quiet{&gatewayLog};
+    QString logText;
+    QTextStream log{&logText};
+    std::unique_ptr<GatewayEmulator> gateway;
+    std::unique_ptr<WindowUnderTest> w;
+    std::unique_ptr<MessageBoxAnswerer> answerer;
 
-    std::unique_ptr<GatewayEmulator> startGateway(SerialSettings settings)
+    // A gateway at the settings, the window's port open on it, and its faults.
+    bool start(SerialSettings settings = {0, 0, 0}, const GatewayFaults &faults = {})
     {
-        auto gateway = std::make_unique<GatewayEmulator>(settings);
-        gateway->setLog(&quiet);
-        return gateway;
+        gateway = std::make_unique<GatewayEmulator>(settings);
+        gateway->setLog(&log);
+        gateway->setFaults(faults);
+        w = std::make_unique<WindowUnderTest>(QStringList{gateway->portPath()});
+        answerer = std::make_unique<MessageBoxAnswerer>();
+        return w->openPort(gateway->portPath());
     }
 
-    static QString currentText(const WindowUnderTest &w, const char *comboBox)
+    QStringList selected() const
     {
-        return w.widget<QComboBox>(comboBox)->currentText();
+        QStringList texts;
+        for (const char *box : {"comboBoxBaudRate", "comboBoxStopBit", "comboBoxParity"})
+            texts << w->widget<QComboBox>(box)->currentText();
+        return texts;
+    }
+
+    void expectHeld(const DownloadTables &sent) const
+    {
+        const QStringList differences = tableDifferences(sent, gateway->storedTables());
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
     }
 
 private slots:
-    void scanFindsTheGatewayAtItsSettings_data()
+    void cleanup() { answerer.reset(), w.reset(), gateway.reset(); }
+
+    void scanFindsTheGateway_data()
     {
         QTest::addColumn<int>("baud");
-        QTest::addColumn<QString>("baudText");
         QTest::addColumn<int>("probes");
-        QTest::newRow("9600 on the third probe") << 2 << "9600" << 3;
-        QTest::newRow("2400 on the first probe") << 0 << "2400" << 1;
+        QTest::newRow("9600 on the third probe") << 2 << 3;
+        QTest::newRow("2400 on the first probe") << 0 << 1;
     }
 
-    void scanFindsTheGatewayAtItsSettings()
+    void scanFindsTheGateway()
     {
         QFETCH(int, baud);
-        QFETCH(QString, baudText);
         QFETCH(int, probes);
-        auto gateway = startGateway({baud, 0, 0});
-        WindowUnderTest w({gateway->portPath()});
-        QVERIFY(w.openPort(gateway->portPath()));
-
-        MessageBoxAnswerer answerer;
+        QVERIFY(start({baud, 0, 0}));
         QElapsedTimer clock;
         clock.start();
-        w.click("pushButtonScan");
-        QVERIFY(answerer.waitForBoxes(1));
-        const qint64 elapsed = clock.elapsed();
-        QVERIFY2(elapsed >= (probes - 1) * 400 && elapsed < probes * 400 + 300,
-                 qPrintable(QString::number(elapsed)));
-        QCOMPARE(answerer.last().title, QString("Found"));
-        QCOMPARE(answerer.last().text, QString("Found serial configuration."));
-        QCOMPARE(currentText(w, "comboBoxBaudRate"), baudText);
-        QCOMPARE(currentText(w, "comboBoxStopBit"), QString("1"));
-        QCOMPARE(currentText(w, "comboBoxParity"), QString("None"));
-        QCOMPARE(w.statusText(), QString("%1 Open %2 8 1 | TX:%3B | RX:10B")
-                                     .arg(gateway->portPath(), baudText)
-                                     .arg(probes * 15));
+        w->click("pushButtonScan");
+        QVERIFY(answerer->waitForBoxes(1));
+        QVERIFY2(clock.elapsed() >= (probes - 1) * 400 && clock.elapsed() < probes * 400 + 300,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(answerer->texts(), QStringList{"Found serial configuration."});
+        QCOMPARE(selected(), QStringList({baudRateTexts().at(baud), "1", "None"}));
+        QVERIFY(w->statusText().endsWith(QString("| TX:%1B | RX:10B").arg(probes * 15)));
     }
 
     // Parity is invisible on a pty: such a gateway already hears the probes
     // at no and odd parity, the 63rd and 72nd; it keeps silent until the 81st.
     void answerToTheLastProbeIsFoundNeverNotFound()
     {
-        auto gateway = startGateway({8, 2, 2});
         GatewayFaults faults;
         faults.dropped = {{1, 2}};
-        gateway->setFaults(faults);
-        WindowUnderTest w({gateway->portPath()});
-        QVERIFY(w.openPort(gateway->portPath()));
-
-        MessageBoxAnswerer answerer;
-        w.click("pushButtonScan");
-        QVERIFY(answerer.waitForBoxes(1, 40000));
+        QVERIFY(start({8, 2, 2}, faults));
+        w->click("pushButtonScan");
+        QVERIFY(answerer->waitForBoxes(1, 40000));
         QTest::qWait(600);
-        QCOMPARE(answerer.texts(), QStringList{"Found serial configuration."});
+        QCOMPARE(answerer->texts(), QStringList{"Found serial configuration."});
         QCOMPARE(gateway->framesReceived(CMD_READ_SERIAL_PARAMETERS), 3);
-        QCOMPARE(currentText(w, "comboBoxBaudRate"), QString("115200"));
-        QCOMPARE(currentText(w, "comboBoxStopBit"), QString("2"));
-        QCOMPARE(currentText(w, "comboBoxParity"), QString("EVEN"));
+        QCOMPARE(selected(), QStringList({"115200", "2", "EVEN"}));
     }
 
-    void modeCommandsSwitchTheGateway()
+    // Serial configure moves gateway and tool, and the two still talk.
+    void commandsSwitchTheGateway()
     {
-        auto gateway = startGateway({0, 0, 0});
-        WindowUnderTest w({gateway->portPath()});
-        QVERIFY(w.openPort(gateway->portPath()));
-        MessageBoxAnswerer answerer;
-
-        w.click("pushButtonDebug");
-        QVERIFY(answerer.waitForBoxes(1));
-        QCOMPARE(answerer.last().text, QString("Setting debug mode successfully."));
+        QVERIFY(start());
+        w->click("pushButtonDebug");
+        QVERIFY(answerer->waitForBoxes(1));
         QCOMPARE(gateway->operatingMode(), DebugMode);
-
-        w.click("pushButtonWorkMode");
-        QVERIFY(answerer.waitForBoxes(2));
-        QCOMPARE(answerer.last().text, QString("Setting work mode successfully."));
+        w->click("pushButtonWorkMode");
+        QVERIFY(answerer->waitForBoxes(2));
         QCOMPARE(gateway->operatingMode(), WorkingMode);
-        QVERIFY(w.statusText().endsWith("| TX:32B | RX:16B"));
-    }
-
-    void serialConfigureMovesGatewayAndTool()
-    {
-        auto gateway = startGateway({0, 0, 0});
-        WindowUnderTest w({gateway->portPath()});
-        QVERIFY(w.openPort(gateway->portPath()));
-        w.select("comboBoxBaudRate_set", "57600");
-        w.select("comboBoxStopBit_set", "2");
-        w.select("comboBoxParity_set", "ODD");
-        MessageBoxAnswerer answerer;
-
-        w.click("pushButtonConfigSerial");
-        QVERIFY(answerer.waitForBoxes(1));
-        QCOMPARE(answerer.last().text, QString("Setting serial port successfully."));
-        QCOMPARE(gateway->serialSettings().baudIndex, 7);
-        QCOMPARE(gateway->serialSettings().stopBitIndex, 2);
-        QCOMPARE(gateway->serialSettings().parityIndex, 1);
-        QCOMPARE(currentText(w, "comboBoxBaudRate"), QString("57600"));
-        QCOMPARE(currentText(w, "comboBoxStopBit"), QString("2"));
-        QCOMPARE(currentText(w, "comboBoxParity"), QString("ODD"));
-
-        // The two still understand each other.
-        w.click("pushButtonDebug");
-        QVERIFY(answerer.waitForBoxes(2));
-        QCOMPARE(answerer.last().text, QString("Setting debug mode successfully."));
+        w->select("comboBoxBaudRate_set", "57600");
+        w->select("comboBoxStopBit_set", "2");
+        w->select("comboBoxParity_set", "ODD");
+        w->click("pushButtonConfigSerial");
+        QVERIFY(answerer->waitForBoxes(3));
+        QCOMPARE(
+            QList<int>({gateway->serialSettings().baudIndex, gateway->serialSettings().stopBitIndex,
+                        gateway->serialSettings().parityIndex}),
+            QList<int>({7, 2, 1}));
+        QCOMPARE(selected(), QStringList({"57600", "2", "ODD"}));
+        w->click("pushButtonDebug");
+        QVERIFY(answerer->waitForBoxes(4));
+        QCOMPARE(
+            answerer->texts(),
+            QStringList({"Setting debug mode successfully.", "Setting work mode successfully.",
+                         "Setting serial port successfully.", "Setting debug mode successfully."}));
     }
 
     void splitAnswer_data()
     {
         QTest::addColumn<int>("gapMs");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("20 ms gap") << 20 << true;
-        QTest::newRow("60 ms gap") << 60 << false;
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("20 ms gap") << 20 << 1;
+        QTest::newRow("60 ms gap") << 60 << 0;
     }
 
     void splitAnswer()
     {
         QFETCH(int, gapMs);
-        QFETCH(bool, taken);
-        auto gateway = startGateway({0, 0, 0});
+        QFETCH(int, boxes);
         GatewayFaults faults;
         faults.splitGapMs = gapMs;
-        gateway->setFaults(faults);
-        WindowUnderTest w({gateway->portPath()});
-        QVERIFY(w.openPort(gateway->portPath()));
-        MessageBoxAnswerer answerer;
-
-        w.click("pushButtonDebug");
-        QTRY_VERIFY(w.statusText().endsWith("RX:8B"));
+        QVERIFY(start({0, 0, 0}, faults));
+        w->click("pushButtonDebug");
+        QTRY_VERIFY(w->statusText().endsWith("RX:8B"));
         QTest::qWait(200);
-        QCOMPARE(answerer.count(), taken ? 1 : 0);
+        QCOMPARE(answerer->count(), boxes);
+    }
+
+    // 1,281 frames of every type, length and baud rate, lower- and upper-case
+    // hex, telegrams up to 64 bytes, acknowledgements from none to 32.
+    void fullTablesArriveAsTheWindowHoldsThem()
+    {
+        QVERIFY(start());
+        fillTables(*w, SampleTables(3).make(512, 256, 512));
+        w->click("pushButtonBurnData");
+        QVERIFY(answerer->waitForBoxes(1, 30000));
+        QCOMPARE(answerer->texts(), QStringList{success});
+        QVERIFY(!w->widget("progressBar")->isVisibleTo(&w->window()));
+        expectHeld(w->tables());
+        QVERIFY(w->statusText().endsWith(QString("RX:%1B").arg(8 + 1280 * 10)));
+    }
+
+    void framesGoOutInTableOrder()
+    {
+        QVERIFY(start());
+        fillTables(*w, SampleTables(2).make(2, 0, 1));
+        QSignalSpy frames(gateway.get(), &GatewayEmulator::frameReceived);
+        w->click("pushButtonBurnData");
+        QVERIFY(answerer->waitForBoxes(1));
+        QList<quint8> commands;
+        for (const QList<QVariant> &frame : frames)
+            commands << frame.at(0).value<quint8>();
+        QCOMPARE(commands, QList<quint8>({CMD_TABLE_SIZES, CMD_ROW_485_TO_KNX_W,
+                                          CMD_ROW_485_TO_KNX_W, CMD_ROW_KNX_TO_485_W}));
+    }
+
+    // Three seconds without an answer name the frame; a late answer is no success.
+    void unansweredFrame_data()
+    {
+        QTest::addColumn<int>("dropped");
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("sizes") << 1 << 0 << "Download telegram number error!";
+        QTest::newRow("late sizes") << 0 << 3300 << "Download telegram number error!";
+        QTest::newRow("485 row 0") << 2 << 0 << "Download telegram 485 to knx(Write) 1 error!";
+        QTest::newRow("1-byte row 1") << 5 << 0 << "Download telegram 1 byte telegram 2 error!";
+        QTest::newRow("KNX row 0") << 6 << 0 << "Download telegram knx to 485(Write) 1 error!";
+    }
+
+    void unansweredFrame()
+    {
+        QFETCH(int, dropped);
+        QFETCH(int, delayMs);
+        QFETCH(QString, text);
+        GatewayFaults faults;
+        faults.dropped = {{dropped, dropped}};
+        faults.delayMs = delayMs;
+        QVERIFY(start({0, 0, 0}, faults));
+        fillTables(*w, SampleTables(4).make(2, 2, 1));
+        w->click("pushButtonBurnData");
+        QVERIFY(answerer->waitForBoxes(1, 4000));
+        QCOMPARE(answerer->last().title + " " + answerer->last().text, "Download error! " + text);
+        QVERIFY(!w->widget("progressBar")->isVisibleTo(&w->window()));
+        QTest::qWait(delayMs ? 800 : 100);
+        QCOMPARE(answerer->count(), 1);
+    }
+
+    // The third frame is not answered; Download again starts over.
+    void downloadDuringADownloadStartsOver()
+    {
+        GatewayFaults faults;
+        faults.dropped = {{3, 3}};
+        QVERIFY(start({0, 0, 0}, faults));
+        fillTables(*w, SampleTables(5).make(3, 2, 1));
+        QSignalSpy frames(gateway.get(), &GatewayEmulator::frameReceived);
+        w->click("pushButtonBurnData");
+        QTRY_COMPARE(frames.size(), 3);
+        w->click("pushButtonBurnData");
+        QVERIFY(answerer->waitForBoxes(1));
+        QCOMPARE(answerer->texts(), QStringList{success});
+        QCOMPARE(frames.at(3).at(0).value<quint8>(), quint8(CMD_TABLE_SIZES));
+        expectHeld(w->tables());
+    }
+
+    // The download sends the tables as they were when it started.
+    void editingDuringADownloadChangesNothingSent()
+    {
+        GatewayFaults faults;
+        faults.delayMs = 30;
+        QVERIFY(start({0, 0, 0}, faults));
+        fillTables(*w, SampleTables(6).make(20, 10, 20));
+        const DownloadTables before = w->tables();
+        QSignalSpy frames(gateway.get(), &GatewayEmulator::frameReceived);
+        w->click("pushButtonBurnData");
+        QTRY_VERIFY(frames.size() >= 5);
+        QVERIFY(frames.size() < before.frameCount());
+        w->widget<QTableWidget>("tableWidget_485toknx_w")->setCurrentCell(10, 0);
+        w->click("pushButton_485toknx_w_delete");
+        answerer->answerNext(QMessageBox::Yes);
+        w->click("pushButton_knxto485_w_clear");
+        QVERIFY(answerer->waitForBoxes(2, 10000));
+        QCOMPARE(answerer->last().text, success);
+        expectHeld(before);
     }
 };
 

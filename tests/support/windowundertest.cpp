@@ -1,6 +1,9 @@
 #include "windowundertest.h"
 
+#include "telegrampages.h"
+
 #include <QPushButton>
+#include <QTableWidget>
 
 WindowUnderTest::WindowUnderTest(const QStringList &extraPorts)
 {
@@ -30,4 +33,11 @@ bool WindowUnderTest::openPort(const QString &entry)
     select("comboBoxComm", entry);
     click("pushButtonOpen");
     return isPortOpen();
+}
+
+DownloadTables WindowUnderTest::tables() const
+{
+    return {tableRecords<Tele485ToKnxW>(widget<QTableWidget>("tableWidget_485toknx_w")),
+            tableRecords<Tele1Byte>(widget<QTableWidget>("tableWidget_1byte")),
+            tableRecords<TeleKnxTo485W>(widget<QTableWidget>("tableWidget_knxto485_w"))};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "downloadframes.h"
 #include "mainwindow.h"
 
 #include <QAbstractButton>
@@ -35,6 +36,8 @@ public:
     QString statusText() const { return widget<QLabel>("statusLabel")->text(); }
     QString receivedText() const { return widget<QPlainTextEdit>("textEditRecv")->toPlainText(); }
     bool isPortOpen() const;
+    // The rows of the three tables, as a download would send them.
+    DownloadTables tables() const;
 
     // Selects the entry and presses Open; true when the window is open then.
     bool openPort(const QString &entry);
