@@ -1,0 +1,312 @@
+#include "messageboxanswerer.h"
+#include "ptywindowtest.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace {
+const QByteArray debugAnswer = QByteArray::fromHex("0C5500000000000D");
+const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
+} // namespace
+
+// The window on a serial line whose other end the test plays by hand: what
+// it shows of what arrives, which blocks it takes as answers, the scan's
+// probes and the raw test telegrams.
+class TestSerialLine : public PtyWindowTest
+{
+    Q_OBJECT
+
+    void write(const QByteArray &bytes) { QVERIFY(pty->write(bytes)); }
+    void showHex(bool hex) { w->widget<QCheckBox>("checkBoxHex4Disp")->setChecked(hex); }
+
+    QString text(const char *widget) const
+    {
+        if (auto *box = qobject_cast<QComboBox *>(w->widget(widget)))
+            return box->currentText();
+        if (auto *label = qobject_cast<QLabel *>(w->widget(widget)))
+            return label->text();
+        return w->widget<QAbstractButton>(widget)->text();
+    }
+
+    // The baud rate the next probe went out at.
+    quint32 nextProbe()
+    {
+        return pty->read(probe.size(), 1000) == probe ? pty->lineSettings().baudRate : 0;
+    }
+
+private slots:
+    void forms_data()
+    {
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("hex") << true << QByteArray::fromHex("550c0dff00") << "55 0C 0D FF 00 ";
+        QTest::newRow("zero byte") << false << QByteArray("OK\0X", 4) << "OKX";
+        QTest::newRow("markup") << false << QByteArray("<b>x</b> &amp;  <img src=\"a.png\">")
+                                << "<b>x</b> &amp;  <img src=\"a.png\">";
+    }
+
+    void forms()
+    {
+        QFETCH(bool, hex);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        showHex(hex);
+        write(bytes);
+        QTRY_COMPARE(w->receivedText(), shown);
+        QVERIFY(w->statusText().endsWith(QString("| TX:0B | RX:%1B").arg(bytes.size())));
+    }
+
+    // An answer in pieces is taken when no 50 ms gap falls between them. A
+    // second answer is only shown once one was taken; else it is the answer.
+    void answerInPieces_data()
+    {
+        QTest::addColumn<bool>("quietGap");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("10 ms") << false << 1;
+        QTest::newRow("after the gap") << true << 0;
+    }
+
+    void answerInPieces()
+    {
+        QFETCH(bool, quietGap);
+        QFETCH(int, boxes);
+        MessageBoxAnswerer answerer;
+        w->click("pushButtonDebug");
+        write(debugAnswer.left(3));
+        if (quietGap)
+            QTRY_COMPARE(w->receivedText(), QString("0C 55 00 ")); // shown 50 ms after
+        else
+            QTest::qWait(10);
+        write(debugAnswer.mid(3));
+        QTRY_COMPARE(w->receivedText(), QString("0C 55 00 00 00 00 00 0D "));
+        QTest::qWait(100);
+        QCOMPARE(answerer.count(), boxes);
+        write(debugAnswer);
+        QTRY_VERIFY(w->statusText().endsWith("RX:16B"));
+        QTest::qWait(100);
+        QCOMPARE(answerer.count(), 1);
+    }
+
+    void moreBytesThanAwaitedAreShownNotDispatched()
+    {
+        MessageBoxAnswerer answerer;
+        w->click("pushButtonScan");
+        w->click("pushButtonScan"); // Stop: ten bytes are still awaited
+        const QByteArray twelve = QByteArray::fromHex("0C55000002000000000000 0D");
+        write(twelve);
+        QTRY_COMPARE(w->receivedText(), byteArrayToHexStr(twelve));
+        QTest::qWait(500);
+        QCOMPARE(answerer.count(), 0);
+    }
+
+    // The line never falls quiet for 50 ms, yet what arrives is shown.
+    void continuousTrafficIsShownWithin100ms()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        qint64 firstShown = -1;
+        while (clock.elapsed() < 500) {
+            write("\x11\x22\x33\x44");
+            QTest::qWait(10);
+            if (firstShown < 0 && !w->receivedText().isEmpty())
+                firstShown = clock.elapsed();
+        }
+        QVERIFY2(firstShown >= 0 && firstShown <= 100, qPrintable(QString::number(firstShown)));
+    }
+
+    void clearAndSave()
+    {
+        MessageBoxAnswerer answerer;
+        w->click("pushButtonSave");
+        QCOMPARE(answerer.texts(), QStringList{"Nothing to save..."});
+        QCOMPARE(answerer.last().title, QString("Tip"));
+
+        QByteArray bytes;
+        for (int i = 0; i < 40; ++i)
+            bytes.append(char(i));
+        write(bytes);
+        QTRY_VERIFY(w->statusText().endsWith("RX:40B"));
+        showHex(false);
+        write("\r\nline \xA0 <x>");
+        QTRY_VERIFY(w->statusText().endsWith("RX:52B"));
+        answerer.answerFileDialog(workDir.filePath("received.txt"));
+        w->click("pushButtonSave");
+        QCOMPARE(answerer.fileDialogs().last().title, QString("Save data"));
+        QFile file(workDir.filePath("received.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), byteArrayToHexStr(bytes.left(32)).toLatin1() + "\n" +
+                                     byteArrayToHexStr(bytes.mid(32)).toLatin1() +
+                                     "\nline \xA0 <x>");
+
+        answerer.answerFileDialog(workDir.filePath("no/such/dir/file.txt"));
+        w->click("pushButtonSave");
+        QCOMPARE(answerer.last().text, QString("Cannot write!"));
+        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
+
+        w->click("pushButtonDebug");
+        w->click("pushButtonClear");
+        QCOMPARE(w->receivedText(), QString());
+        QVERIFY(w->statusText().endsWith("| TX:0B | RX:0B"));
+    }
+
+    void modeCommands_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("text");
+        const QByteArray debug = QByteArray::fromHex("550C0C01776F726B6D6F64650103D70D");
+        const QByteArray working = QByteArray::fromHex("550C0C01776F726B6D6F64650203D80D");
+        QTest::newRow("debug") << QByteArray("pushButtonDebug") << debug
+                               << QByteArray::fromHex("0C55AABBCCDDEE0D")
+                               << "Setting debug mode successfully.";
+        QTest::newRow("working") << QByteArray("pushButtonWorkMode") << working
+                                 << QByteArray::fromHex("0C5500000000000D")
+                                 << "Setting work mode successfully.";
+        QTest::newRow("own start bytes") << QByteArray("pushButtonDebug") << debug
+                                         << QByteArray::fromHex("550C00000000000D") << QString();
+        QTest::newRow("wrong end") << QByteArray("pushButtonDebug") << debug
+                                   << QByteArray::fromHex("0C55000000000000") << QString();
+        QTest::newRow("9 bytes") << QByteArray("pushButtonDebug") << debug
+                                 << QByteArray::fromHex("0C550000000000000D") << QString();
+    }
+
+    void modeCommands()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QByteArray, frame);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, text);
+        MessageBoxAnswerer answerer;
+        w->click(button);
+        QCOMPARE(pty->read(frame.size(), 1000), frame);
+        QVERIFY(pty->write(answer));
+        QTRY_VERIFY(w->statusText().endsWith(QString("| TX:16B | RX:%1B").arg(answer.size())));
+        QTest::qWait(100);
+        QCOMPARE(answerer.texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    }
+
+    void scanAnswerSelectsWhatTheGatewayReports_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("in range") << QByteArray::fromHex("080201")
+                                  << QStringList({"115200", "2", "ODD"});
+        QTest::newRow("out of range")
+            << QByteArray::fromHex("0B07FF") << QStringList({"38400", "1", "None"});
+    }
+
+    void scanAnswerSelectsWhatTheGatewayReports()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QStringList, selected);
+        MessageBoxAnswerer answerer;
+        w->click("pushButtonScan");
+        QCOMPARE(pty->read(15, 1000), QByteArray::fromHex("550C0B00676574506172616D039D0D"));
+        QVERIFY(
+            pty->write(QByteArray::fromHex("0C550A00") + settings + QByteArray::fromHex("00000D")));
+        QVERIFY(answerer.waitForBoxes(1));
+        QCOMPARE(answerer.last().title, QString("Found"));
+        QCOMPARE(QStringList({w->widget<QComboBox>("comboBoxBaudRate")->currentText(),
+                              w->widget<QComboBox>("comboBoxStopBit")->currentText(),
+                              w->widget<QComboBox>("comboBoxParity")->currentText()}),
+                 selected);
+        QCOMPARE(pty->lineSettings().baudRate, selected.first().toUInt());
+        QVERIFY(w->statusText().startsWith(pty->slavePath() + " Open " + selected.first()));
+        QCOMPARE(w->widget<QAbstractButton>("pushButtonScan")->text(), QString("Scan"));
+        QTest::qWait(500);
+        QCOMPARE(pty->readAvailable(), QByteArray()); // no further probe
+    }
+
+    void sent_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("485 to KNX") << QByteArray("pushButton_485toknx_w_send")
+                                    << QByteArray("lineEdit_485toknx_w_telegram") << "01 02 03"
+                                    << QByteArray::fromHex("010203");
+        QTest::newRow("plus, mixed")
+            << QByteArray("pushButton_1byte_send_p") << QByteArray("lineEdit_1byte_telegram1")
+            << "0a-0B-ff" << QByteArray::fromHex("0A0BFF");
+        QTest::newRow("minus, one pair")
+            << QByteArray("pushButton_1byte_send_n") << QByteArray("lineEdit_1byte_telegram2")
+            << "7E" << QByteArray::fromHex("7E");
+        QTest::newRow("64 pairs") << QByteArray("pushButton_485toknx_w_send")
+                                  << QByteArray("lineEdit_485toknx_w_telegram")
+                                  << QString("a5 ").repeated(63) + "5a"
+                                  << QByteArray(63, char(0xA5)) + char(0x5A);
+        for (const char *incomplete : {"", "01 ", "01 0"})
+            QTest::newRow(incomplete) << QByteArray("pushButton_485toknx_w_send")
+                                      << QByteArray("lineEdit_485toknx_w_telegram")
+                                      << QString(incomplete) << QByteArray();
+    }
+
+    void sent()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QByteArray, field);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        w->widget<QLineEdit>(field)->setText(text);
+        w->click(button);
+        QCOMPARE(pty->read(qMax(1, int(bytes.size())), 300), bytes);
+        QVERIFY(w->statusText().endsWith(QString("| TX:%1B | RX:0B").arg(bytes.size())));
+    }
+
+    void probesEvery400msSlowestFirst()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        w->click("pushButtonScan");
+        QVERIFY(w->statusText().endsWith("| TX:15B | RX:0B")); // sent within the click
+        QCOMPARE(text("pushButtonScan"), QString("Stop"));
+        QVERIFY(!w->widget("pushButtonOpen")->isEnabled());
+        QCOMPARE(QList<quint32>({nextProbe(), nextProbe(), nextProbe()}),
+                 QList<quint32>({2400, 4800, 9600}));
+        QVERIFY2(clock.elapsed() >= 800 && clock.elapsed() < 1300,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(text("progressLabel"), QString("Scanning 9600 1 None"));
+        QCOMPARE(w->widget<QProgressBar>("progressBar")->value(), 3);
+        QCOMPARE(w->widget<QProgressBar>("progressBar")->maximum(), 81);
+    }
+
+    void stopSendsNothingMoreAndScanStartsOver()
+    {
+        w->click("pushButtonScan");
+        nextProbe();
+        w->click("pushButtonScan");
+        QCOMPARE(text("pushButtonScan"), QString("Scan"));
+        QVERIFY(w->widget("pushButtonOpen")->isEnabled());
+        QVERIFY(!w->widget("progressBar")->isVisibleTo(&w->window()));
+        QTest::qWait(900);
+        QCOMPARE(pty->readAvailable(), QByteArray());
+        w->click("pushButtonScan");
+        QCOMPARE(nextProbe(), 2400u);
+    }
+
+    // 81 probes of 15 bytes, then one more tick for the last answer.
+    void silentGatewayIsNotFound()
+    {
+        MessageBoxAnswerer answerer;
+        w->click("pushButtonScan");
+        QVERIFY(answerer.waitForBoxes(1, 40000));
+        QCOMPARE(answerer.last().title, QString("Not found"));
+        QCOMPARE(answerer.last().text, QString("No device found."));
+        QVERIFY(w->statusText().endsWith("| TX:1215B | RX:0B"));
+        QCOMPARE(pty->readAvailable().size(), 81 * probe.size());
+        QCOMPARE(QStringList({text("comboBoxBaudRate"), text("comboBoxStopBit"),
+                              text("comboBoxParity"), text("pushButtonScan")}),
+                 QStringList({"115200", "2", "EVEN", "Scan"}));
+    }
+};
+
+QTEST_MAIN(TestSerialLine)
+#include "tst_serialline.moc"
