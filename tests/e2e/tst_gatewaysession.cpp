@@ -124,27 +124,6 @@ private slots:
                          "Setting serial port successfully.", "Setting debug mode successfully."}));
     }
 
-    void splitAnswer_data()
-    {
-        QTest::addColumn<int>("gapMs");
-        QTest::addColumn<int>("boxes");
-        QTest::newRow("20 ms gap") << 20 << 1;
-        QTest::newRow("60 ms gap") << 60 << 0;
-    }
-
-    void splitAnswer()
-    {
-        QFETCH(int, gapMs);
-        QFETCH(int, boxes);
-        GatewayFaults faults;
-        faults.splitGapMs = gapMs;
-        QVERIFY(start({0, 0, 0}, faults));
-        w->click("pushButtonDebug");
-        QTRY_VERIFY(w->statusText().endsWith("RX:8B"));
-        QTest::qWait(200);
-        QCOMPARE(answerer->count(), boxes);
-    }
-
     // 1,281 frames of every type, length and baud rate, lower- and upper-case
     // hex, telegrams up to 64 bytes, acknowledgements from none to 32.
     void fullTablesArriveAsTheWindowHoldsThem()

@@ -14,9 +14,9 @@ const QByteArray debugAnswer = QByteArray::fromHex("0C5500000000000D");
 const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
 } // namespace
 
-// The window on a serial line whose other end the test plays by hand: what
-// it shows of what arrives, which blocks it takes as answers, the scan's
-// probes and the raw test telegrams.
+// The window on a serial line whose other end the test plays by hand: the
+// port's states, what it shows of what arrives, which blocks it takes as
+// answers, the scan's probes and the raw test telegrams.
 class TestSerialLine : public PtyWindowTest
 {
     Q_OBJECT
@@ -40,6 +40,77 @@ class TestSerialLine : public PtyWindowTest
     }
 
 private slots:
+    // Open, Close and Open again at other settings: one live connection.
+    void openAndCloseSwitchTheWindowState()
+    {
+        const QList<const char *> commandsAndSends = {
+            "groupBox_operation", "pushButton_1byte_send_n", "pushButton_485toknx_w_send"};
+        const QList<const char *> selectors = {"comboBoxComm", "comboBoxBaudRate",
+                                               "comboBoxStopBit", "comboBoxParity"};
+        QCOMPARE(w->statusText(), pty->slavePath() + " Open 2400 8 1 | TX:0B | RX:0B");
+        w->click("pushButtonOpen");
+        QCOMPARE(w->statusText(), QString("Serial port is not open | TX:0B | RX:0B"));
+        for (const char *name : commandsAndSends)
+            QVERIFY2(!w->widget(name)->isEnabled(), name);
+        for (const char *name : selectors)
+            QVERIFY2(w->widget(name)->isEnabled(), name);
+        QVERIFY(!w->widget("comboBoxDataBit")->isEnabled());
+
+        w->select("comboBoxBaudRate", "56000");
+        w->select("comboBoxStopBit", "2");
+        QVERIFY(w->openPort(pty->slavePath()));
+        QCOMPARE(w->statusText(), pty->slavePath() + " Open 56000 8 2 | TX:0B | RX:0B");
+        QCOMPARE(pty->lineSettings().baudRate, 56000u);
+        QVERIFY(pty->lineSettings().twoStopBits);
+        for (const char *name : commandsAndSends)
+            QVERIFY2(w->widget(name)->isEnabled(), name);
+        for (const char *name : selectors)
+            QVERIFY2(!w->widget(name)->isEnabled(), name);
+        write("\x01\x02\x03");
+        QTRY_COMPARE(w->receivedText(), QString("01 02 03 "));
+        QTest::qWait(100);
+        QVERIFY(w->statusText().endsWith("RX:3B"));
+    }
+
+    void openFailureShowsTheReason_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::newRow("missing device") << QStringList{"/nonexistent/ttyGATEWAY"};
+        QTest::newRow("empty port list") << QStringList();
+    }
+
+    void openFailureShowsTheReason()
+    {
+        QFETCH(QStringList, ports);
+        WindowUnderTest failing(ports);
+        if (ports.isEmpty())
+            failing.widget<QComboBox>("comboBoxComm")->clear();
+        MessageBoxAnswerer answerer;
+        failing.click("pushButtonOpen");
+        QCOMPARE(answerer.texts(),
+                 QStringList{"Cannot open the port\nCheck to see if the serial port is occupied"});
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
+        QCOMPARE(answerer.last().informativeText.isEmpty(), ports.isEmpty());
+        QVERIFY(!failing.isPortOpen());
+    }
+
+    // A vanished device closes the port once, says so once and ends a scan.
+    void lostPortClosesOnce()
+    {
+        w->click("pushButtonScan");
+        MessageBoxAnswerer answerer;
+        pty.reset();
+        QVERIFY(answerer.waitForBoxes(1));
+        QTest::qWait(200);
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+        QVERIFY(answerer.last().text.contains("lost"));
+        QVERIFY(!w->isPortOpen());
+        QVERIFY(w->widget("comboBoxComm")->isEnabled() && w->widget("pushButtonOpen")->isEnabled());
+        QCOMPARE(text("pushButtonScan"), QString("Scan"));
+    }
+
     void forms_data()
     {
         QTest::addColumn<bool>("hex");
