@@ -12,6 +12,11 @@ QByteArray hex(const char *text)
     return QByteArray::fromHex(text);
 }
 
+QByteArray modeFrame(OperatingMode mode)
+{
+    return buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(mode));
+}
+
 const QByteArray Probe = hex("550C0B00676574506172616D039D0D");
 const QByteArray ProbeAnswer = hex("0C55060002000000690D");
 } // namespace
@@ -25,7 +30,7 @@ class TestGatewayEmulator : public QObject
     std::unique_ptr<GatewayEmulator> gateway;
     std::unique_ptr<ToolPort> tool;
 
-    // Sends a frame and waits for an answer of the given length.
+    // Sends a frame: true when one answer to its command comes, of the length given.
     bool exchange(const QByteArray &frame, int answerLength)
     {
         tool->received.clear();
@@ -33,7 +38,8 @@ class TestGatewayEmulator : public QObject
         bool going = tool->send(frame);
         while (going && tool->received.size() < answerLength)
             going = arrived.wait(2000);
-        return going && tool->received.size() == answerLength && isAnswerFrame(tool->received);
+        return going && tool->received.size() == answerLength && isAnswerFrame(tool->received) &&
+               tool->received.at(3) == frame.at(3);
     }
 
 private slots:
@@ -45,74 +51,51 @@ private slots:
         QVERIFY(tool->open());
     }
 
-    // Bytes at another speed or stop bits are garbage to the gateway; either
-    // way it counts them.
-    void answersTheScanProbeOnlyAtItsLineSettings_data()
+    // Serial parameters are answered at the old settings, then only the new
+    // ones are heard: bytes at another speed or stop bits are garbage to the
+    // gateway, counted all the same. A mode command takes effect. A gateway
+    // going away makes the port fail. (115200 2 ODD: tst_gatewayexecutable.)
+    void commandsTakeEffectUntilGoingAway()
     {
-        QTest::addColumn<SerialSettings>("own");
-        QTest::addColumn<qint32>("rate");
-        QTest::addColumn<bool>("twoStopBits");
-        QTest::addColumn<QByteArray>("answer"); // nothing when ignored
-        const QByteArray none;
-        QTest::newRow("115200 2 ODD")
-            << SerialSettings{8, 2, 1} << 115200 << true << hex("0C55060008020100720D");
-        QTest::newRow("2400 1.5 EVEN, on a 1-stop-bit line")
-            << SerialSettings{0, 1, 2} << 2400 << false << hex("0C550600000102006A0D");
-        QTest::newRow("2400 against 9600") << SerialSettings{2, 0, 0} << 2400 << false << none;
-        QTest::newRow("2 stop bits against 1") << SerialSettings{2, 0, 0} << 9600 << true << none;
-        QTest::newRow("1 stop bit against 2") << SerialSettings{2, 2, 0} << 9600 << false << none;
-    }
-
-    void answersTheScanProbeOnlyAtItsLineSettings()
-    {
-        QFETCH(SerialSettings, own);
-        QFETCH(qint32, rate);
-        QFETCH(bool, twoStopBits);
-        QFETCH(QByteArray, answer);
-        gateway->setSerialSettings(own);
-        QSignalSpy ignored(gateway.get(), &GatewayEmulator::framesIgnored);
-        QVERIFY(tool->setLine(rate, twoStopBits));
-        const QByteArray bytes = hex("FF00") + Probe;
-        QVERIFY(tool->send(bytes));
-        if (answer.isEmpty())
-            QTRY_COMPARE(ignored.size(), 1);
-        else
-            QTRY_COMPARE(tool->received.toHex(' '), answer.toHex(' '));
-        QCOMPARE(gateway->framesReceived(), answer.isEmpty() ? 0 : 1);
-        QCOMPARE(gateway->bytesReceived(), bytes.size());
-    }
-
-    void modeCommandSwitchesMode()
-    {
-        for (OperatingMode mode : {DebugMode, WorkingMode}) {
-            QVERIFY(exchange(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(mode)),
-                             CommandAnswerLength));
-            QCOMPARE(gateway->operatingMode(), mode);
-        }
-    }
-
-    void serialParametersAnsweredAtOldSettingsThenAdopted()
-    {
-        QSignalSpy ignored(gateway.get(), &GatewayEmulator::framesIgnored);
         int baudIndexWhenAnswered = -1;
         QObject context;
         connect(gateway.get(), &GatewayEmulator::answerSent, &context,
                 [&] { baudIndexWhenAnswered = gateway->serialSettings().baudIndex; });
-        QVERIFY(exchange(buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(4, 2, 2)),
-                         CommandAnswerLength));
+        // 2400, 1.5 stop bits (one on a pty), EVEN
+        const QByteArray serial =
+            buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(0, 1, 2));
+        QVERIFY(exchange(serial, CommandAnswerLength));
         QCOMPARE(baudIndexWhenAnswered, DefaultGatewaySettings.baudIndex);
 
-        QVERIFY(tool->send(Probe));
+        QSignalSpy ignored(gateway.get(), &GatewayEmulator::framesIgnored);
+        const QByteArray probe = hex("FF00") + Probe;
+        QVERIFY(tool->send(probe));
         QTRY_COMPARE(ignored.size(), 1);
-        QVERIFY(tool->setLine(19200, true));
+        QVERIFY(tool->setLine(2400, true));
+        QVERIFY(tool->send(probe));
+        QTRY_COMPARE(ignored.size(), 2);
+        QVERIFY(tool->setLine(2400));
         QVERIFY(exchange(Probe, ScanAnswerLength));
-        QCOMPARE(tool->received.mid(4, 3), hex("040202"));
+        QCOMPARE(tool->received.toHex(' '), QByteArray("0c 55 06 00 00 01 02 00 6a 0d"));
+        QCOMPARE(gateway->framesReceived(), 2);
+        QCOMPARE(gateway->bytesReceived(), serial.size() + 2 * probe.size() + Probe.size());
+
+        for (OperatingMode mode : {DebugMode, WorkingMode}) {
+            QVERIFY(exchange(modeFrame(mode), CommandAnswerLength));
+            QCOMPARE(gateway->operatingMode(), mode);
+        }
+
+        QSignalSpy errors(&tool->port, &QSerialPort::errorOccurred);
+        gateway->goAway();
+        QTRY_VERIFY(!errors.isEmpty());
+        const auto error = errors.first().first().value<QSerialPort::SerialPortError>();
+        QVERIFY(error == QSerialPort::ReadError || error == QSerialPort::ResourceError);
     }
 
     void holdsADownloadExactlyUntilNewTableSizes()
     {
-        const DownloadTables sent = SampleTables(20).make(
-            Tele485ToKnxW::mostRows, Tele1Byte::mostRows, TeleKnxTo485W::mostRows);
+        // As many rows as the tables can hold.
+        const DownloadTables sent = SampleTables(20).make(512, 256, 512);
         BurnFlag flag = BurnFlag::start(sent);
         while (const auto next = takeNextDownloadFrame(flag, sent))
             QVERIFY(exchange(next->frame, next->frame.at(3) == CMD_TABLE_SIZES ? CommandAnswerLength
@@ -137,41 +120,49 @@ private slots:
         QVERIFY(tableDifferences(emptyRows, gateway->storedTables()).isEmpty());
     }
 
-    void goAwayMakesThePortFail()
+    // Debug-mode commands sent at once: which are answered, what goes on the
+    // line; the gateway acts on each. Then, without faults, a probe's answer
+    // alone follows.
+    void faultsShapeTheAnswers_data()
     {
-        QSignalSpy errors(&tool->port, &QSerialPort::errorOccurred);
-        gateway->goAway();
-        QTRY_VERIFY(!errors.isEmpty());
-        const auto error = errors.first().first().value<QSerialPort::SerialPortError>();
-        QVERIFY(error == QSerialPort::ReadError || error == QSerialPort::ResourceError);
-    }
-
-    void silenceAnswersNothingYetActs()
-    {
+        QTest::addColumn<GatewayFaults>("faults");
+        QTest::addColumn<QString>("answered"); // y or - for each command
+        QTest::addColumn<QByteArray>("onLine");
         GatewayFaults faults;
         faults.silent = true;
-        gateway->setFaults(faults);
-        QVERIFY(tool->send(buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(DebugMode))));
-        QTRY_COMPARE(gateway->operatingMode(), DebugMode);
-        // No answer to the mode command comes before the probe's.
-        gateway->setFaults({});
-        QVERIFY(tool->send(Probe));
-        QTRY_COMPARE(tool->received, ProbeAnswer);
+        QTest::newRow("silent") << faults << "-" << QByteArray();
+        faults = {};
+        QVERIFY(parseFrameRanges(QStringLiteral("2-3,5"), &faults.dropped));
+        QTest::newRow("drop 2-3,5") << faults << "y--y-y" << hex("0C5504010100670D").repeated(3);
+        faults = {};
+        faults.noise = hex("FF00AA");
+        const char *const framings[][2] = {{"end", "0C5504010100670A"},
+                                           {"start", "550C04010100670D"},
+                                           {"short", "0C55040101000D"},
+                                           {"long", "0C550401010067000D"}};
+        for (const auto &[name, answer] : framings) {
+            QVERIFY(parseWrongFraming(name, &faults.framing));
+            QTest::newRow(name) << faults << "y" << faults.noise + hex(answer);
+        }
     }
 
-    void dropsTheAnswersToARangeOfFrames()
+    void faultsShapeTheAnswers()
     {
-        GatewayFaults faults;
-        QVERIFY(parseFrameRanges(QStringLiteral("2-3,5"), &faults.dropped));
+        QFETCH(GatewayFaults, faults);
+        QFETCH(QString, answered);
+        QFETCH(QByteArray, onLine);
         gateway->setFaults(faults);
-        QString answered; // one mark per frame
+        QString marks;
         QObject context;
-        connect(gateway.get(), &GatewayEmulator::answerSent, &context, [&] { answered += 'y'; });
-        connect(gateway.get(), &GatewayEmulator::answerWithheld, &context,
-                [&] { answered += '-'; });
-        QVERIFY(tool->send(Probe.repeated(6)));
-        QTRY_COMPARE(answered, QStringLiteral("y--y-y"));
-        QTRY_COMPARE(tool->received, ProbeAnswer.repeated(3));
+        connect(gateway.get(), &GatewayEmulator::answerSent, &context, [&] { marks += 'y'; });
+        connect(gateway.get(), &GatewayEmulator::answerWithheld, &context, [&] { marks += '-'; });
+        QVERIFY(tool->send(modeFrame(DebugMode).repeated(answered.size())));
+        QTRY_COMPARE(marks, answered);
+        QCOMPARE(gateway->operatingMode(), DebugMode);
+        QTRY_COMPARE(tool->received.toHex(' '), onLine.toHex(' '));
+        gateway->setFaults({});
+        QVERIFY(tool->send(Probe));
+        QTRY_COMPARE(tool->received.toHex(' '), (onLine + ProbeAnswer).toHex(' '));
     }
 
     void delayedAnswerComesInTwoPiecesWithTheGap()
@@ -188,28 +179,6 @@ private slots:
         const qint64 gap = tool->arrivalsMs.at(1) - tool->arrivalsMs.at(0);
         QVERIFY2(delay >= 300 && delay < 2300 && gap >= 250 && gap < 2250,
                  qPrintable(QStringLiteral("%1 ms late, %2 ms gap").arg(delay).arg(gap)));
-    }
-
-    void noiseAndWrongFraming_data()
-    {
-        QTest::addColumn<QString>("framing");
-        QTest::addColumn<QByteArray>("onLine");
-        QTest::newRow("end") << "end" << hex("FF00AA0C55060002000000690A");
-        QTest::newRow("start") << "start" << hex("FF00AA550C060002000000690D");
-        QTest::newRow("short") << "short" << hex("FF00AA0C550600020000000D");
-        QTest::newRow("long") << "long" << hex("FF00AA0C5506000200000069000D");
-    }
-
-    void noiseAndWrongFraming()
-    {
-        QFETCH(QString, framing);
-        QFETCH(QByteArray, onLine);
-        GatewayFaults faults;
-        faults.noise = hex("FF00AA");
-        QVERIFY(parseWrongFraming(framing, &faults.framing));
-        gateway->setFaults(faults);
-        QVERIFY(tool->send(Probe));
-        QTRY_COMPARE(tool->received.toHex(' '), onLine.toHex(' '));
     }
 };
 
