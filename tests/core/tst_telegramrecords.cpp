@@ -12,21 +12,8 @@ const QList<QStringList> wellFormed = {
     {"Dimmer", "0A", "", "0B", "", "1/1/1", "1 byte", "200", "10", "7"},
     {"Blind", "write", "9600", "2/3/4", "2 byte", "40000", "7E"}};
 
-QStringList withCell(Kind kind, int column, const QString &text)
-{
-    QStringList cells = wellFormed.at(kind);
-    cells[column] = text;
-    return cells;
-}
-
-std::optional<QStringList> checked(Kind kind, const QStringList &typed)
-{
-    if (kind == W)
-        return checkedCells<Tele485ToKnxW>(typed);
-    if (kind == OneByte)
-        return checkedCells<Tele1Byte>(typed);
-    return checkedCells<TeleKnxTo485W>(typed);
-}
+std::optional<QStringList> (*const checked[])(const QStringList &) = {
+    checkedCells<Tele485ToKnxW>, checkedCells<Tele1Byte>, checkedCells<TeleKnxTo485W>};
 } // namespace
 
 class TestTelegramRecords : public QObject
@@ -40,10 +27,17 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("stored"); // empty: refused
+        // The cell of the column replaced in typed and stored form, and for a read
+        // type the value cell emptied in stored form.
         const auto row = [](const char *name, Kind kind, int column, const QString &typed,
-                            std::optional<QString> stored) {
-            QTest::newRow(name) << int(kind) << withCell(kind, column, typed)
-                                << (stored ? withCell(kind, column, *stored) : QStringList());
+                            std::optional<QString> stored, int emptied = -1) {
+            QStringList typedCells = wellFormed.at(kind), storedCells = typedCells;
+            typedCells[column] = typed;
+            storedCells[column] = stored.value_or(QString());
+            if (emptied >= 0)
+                storedCells[emptied] = QString();
+            QTest::newRow(name) << int(kind) << typedCells
+                                << (stored ? storedCells : QStringList());
         };
         const std::optional<QString> refused;
         row("hyphens", W, 1, "01-02-03", "01 02 03");
@@ -65,12 +59,8 @@ private slots:
         row("main leading zero", OneByte, 5, "01/2/3", refused);
         row("sub leading zero", Knx, 3, "1/2/05", refused);
         row("KNX response", Knx, 1, "response", "response");
-        QTest::newRow("485 read") << int(W) << withCell(W, 3, "read")
-                                  << QStringList{"Lamp",  "01 02 03", "0a", "read",
-                                                 "1/2/3", "1 byte",   ""};
-        QTest::newRow("KNX read") << int(Knx) << withCell(Knx, 1, "read")
-                                  << QStringList{"Blind",  "read", "9600", "2/3/4",
-                                                 "2 byte", "",     "7E"};
+        row("485 read", W, 3, "read", "read", 6);
+        row("KNX read", Knx, 1, "read", "read", 5);
         // The whole text must match the rule, not merely its length.
         row("not hex", W, 1, "zz 01", refused);
         // A selection must be an item of its list.
@@ -84,17 +74,16 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, stored);
-        const std::optional<QStringList> record = checked(Kind(kind), typed);
-        QCOMPARE(record.value_or(QStringList()), stored);
+        QCOMPARE(checked[kind](typed).value_or(QStringList()), stored);
     }
 
+    // Length index -1 to 6: no item, "1 bit" to "2 byte", beyond the list.
     void valueRanges()
     {
-        const QList<int> maxima = {1, 1, 3, 15, 63, 255, 65535, 1}; // length index -1 to 6
-        for (int index = -1; index <= 6; ++index) {
-            QCOMPARE(valueRangeOfLength(index).minimum, 0);
-            QCOMPARE(valueRangeOfLength(index).maximum, maxima.at(index + 1));
-        }
+        QList<int> ranges;
+        for (int index = -1; index <= 6; ++index)
+            ranges << valueRangeOfLength(index).minimum << valueRangeOfLength(index).maximum;
+        QCOMPARE(ranges, QList<int>({0, 1, 0, 1, 0, 3, 0, 15, 0, 63, 0, 255, 0, 65535, 0, 1}));
     }
 
     void byteForms_data()

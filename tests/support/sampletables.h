@@ -10,7 +10,8 @@
 // Telegram tables as the window holds them, filled with varied rows from a
 // seed: telegrams of 1 to 64 bytes and acknowledgements of none to 32, in
 // upper or lower case, every type, length and baud rate, read rows without a
-// value, values up to the limit of their length.
+// value, values up to the limit of their length. Each row's cells are drawn in
+// column order.
 class SampleTables
 {
 public:
@@ -32,41 +33,29 @@ public:
 
     Tele485ToKnxW row485ToKnxW(int row)
     {
-        Tele485ToKnxW record;
-        record.name = QStringLiteral("485 row %1").arg(row);
-        record.telegram = telegram(1, MostTelegramBytes);
-        record.ack = telegram(0, MostAckBytes);
-        record.ntype = pick(type485ToKnxTexts());
-        record.addr = address();
-        record.length = pick(lengthTexts());
+        auto record = recordFromCells<Tele485ToKnxW>(
+            QStringList() << QStringLiteral("485 row %1").arg(row) << telegram(1, MostTelegramBytes)
+                          << telegram(0, MostAckBytes) << pick(type485ToKnxTexts()) << address()
+                          << pick(lengthTexts()));
         record.value = valueFor(record.ntype, record.length);
         return record;
     }
 
     Tele1Byte row1Byte(int row)
     {
-        Tele1Byte record;
-        record.name = QStringLiteral("1-byte row %1").arg(row);
-        record.telegram_p = telegram(1, MostTelegramBytes);
-        record.ack_p = telegram(0, MostAckBytes);
-        record.telegram_n = telegram(1, MostTelegramBytes);
-        record.ack_n = telegram(0, MostAckBytes);
-        record.addr = address();
-        record.length = QStringLiteral("1 byte");
-        record.min = QString::number(random.bounded(256));
-        record.max = QString::number(random.bounded(256));
-        record.interval = QString::number(random.bounded(1, 256));
-        return record;
+        return recordFromCells<Tele1Byte>(
+            QStringList() << QStringLiteral("1-byte row %1").arg(row)
+                          << telegram(1, MostTelegramBytes) << telegram(0, MostAckBytes)
+                          << telegram(1, MostTelegramBytes) << telegram(0, MostAckBytes)
+                          << address() << QStringLiteral("1 byte") << number(0, 255)
+                          << number(0, 255) << number(1, 255));
     }
 
     TeleKnxTo485W rowKnxTo485W(int row)
     {
-        TeleKnxTo485W record;
-        record.name = QStringLiteral("KNX row %1").arg(row);
-        record.ntype = pick(typeKnxTo485Texts());
-        record.baudrate = pick(baudRateTexts());
-        record.addr = address();
-        record.length = pick(lengthTexts());
+        auto record = recordFromCells<TeleKnxTo485W>(
+            QStringList() << QStringLiteral("KNX row %1").arg(row) << pick(typeKnxTo485Texts())
+                          << pick(baudRateTexts()) << address() << pick(lengthTexts()));
         record.value = valueFor(record.ntype, record.length);
         record.telegram = telegram(1, MostTelegramBytes);
         return record;
@@ -74,11 +63,11 @@ public:
 
 private:
     QString pick(const QStringList &items) { return items.at(random.bounded(int(items.size()))); }
+    QString number(int low, int high) { return QString::number(random.bounded(low, high + 1)); }
 
     QString telegram(int fewest, int most)
     {
-        const int count = random.bounded(fewest, most + 1);
-        QByteArray bytes(count, '\0');
+        QByteArray bytes(random.bounded(fewest, most + 1), '\0');
         for (char &byte : bytes)
             byte = char(random.bounded(256));
         const QString text = QString::fromLatin1(bytes.toHex(' '));
@@ -87,18 +76,13 @@ private:
 
     QString address()
     {
-        return QStringLiteral("%1/%2/%3")
-            .arg(random.bounded(16))
-            .arg(random.bounded(8))
-            .arg(random.bounded(1, 256));
+        return (QStringList() << number(0, 15) << number(0, 7) << number(1, 255)).join('/');
     }
 
     QString valueFor(const QString &type, const QString &length)
     {
-        if (type == QLatin1String("read"))
-            return QString();
         const ValueRange range = valueRangeOfLength(int(lengthTexts().indexOf(length)));
-        return QString::number(random.bounded(range.minimum, range.maximum + 1));
+        return type == QLatin1String("read") ? QString() : number(range.minimum, range.maximum);
     }
 
     QRandomGenerator random;

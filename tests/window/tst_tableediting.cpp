@@ -1,4 +1,3 @@
-#include "itemtexts.h"
 #include "messageboxanswerer.h"
 #include "sampletables.h"
 #include "scopedworkdir.h"
@@ -12,6 +11,8 @@
 #include <QTest>
 
 namespace {
+using Rows = QList<QStringList>;
+
 // Panels as typed; the fields differ, so that a column mix-up shows.
 const Tele485ToKnxW lamp{"Lamp", "01-02-03", "0a-0B", "write", "1.2/3", "2 byte", "40000"};
 const Tele485ToKnxW bell{"Bell", "7e", "", "read", "4/5/6", "1 bit", "1"};
@@ -38,12 +39,11 @@ class TestTableEditing : public QObject
     // Shows the page and clicks the row with the mouse.
     bool clickRow(const QString &page, int row)
     {
-        const int tab = QStringList{"", "485toknx_w", "1byte", "knxto485_w"}.indexOf(page);
-        find<QTabWidget>("tabWidget_General")->setCurrentIndex(tab);
+        QTableWidget *t = table(page);
+        find<QTabWidget>("tabWidget_General")->setCurrentWidget(t->parentWidget());
         w->window().show();
         if (!QTest::qWaitForWindowExposed(&w->window()))
             return false;
-        QTableWidget *t = table(page);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {},
                           t->visualItemRect(t->item(row, 0)).center());
         return t->currentRow() == row;
@@ -56,69 +56,55 @@ private slots:
     void init() { w = std::make_unique<WindowUnderTest>(); }
     void cleanup() { w.reset(); }
 
-    // Cell texts are turned into item indexes by comparison with these lists.
-    void comboBoxesHoldTheItemLists()
-    {
-        const auto items = [this](const char *name) {
-            QStringList texts;
-            for (int i = 0; i < find<QComboBox>(name)->count(); ++i)
-                texts << find<QComboBox>(name)->itemText(i);
-            return texts;
-        };
-        for (const char *box :
-             {"comboBoxBaudRate", "comboBoxBaudRate_set", "comboBox_knxto485_w_baudrate"})
-            QCOMPARE(items(box), baudRateTexts());
-        for (const char *box :
-             {"comboBox_485toknx_w_length", "comboBox_knxto485_w_length", "comboBox_1byte_length"})
-            QCOMPARE(items(box), lengthTexts());
-        QCOMPARE(items("comboBox_485toknx_w_type"), type485ToKnxTexts());
-        QCOMPARE(items("comboBox_knxto485_w_type"), typeKnxTo485Texts());
-    }
-
-    void addStopsAtTheRowLimit_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("mostRows");
-        QTest::newRow("485 to KNX") << "485toknx_w" << 512;
-        QTest::newRow("1 byte") << "1byte" << 256;
-    }
-
+    // From one row, as many presses as the limit try one row beyond it.
     void addStopsAtTheRowLimit()
     {
-        QFETCH(QString, page);
-        QFETCH(int, mostRows);
         MessageBoxAnswerer answerer;
         fillTables(*w, SampleTables(1).make(1, 1, 0));
-        for (int rows = 1; rows < mostRows; ++rows)
-            press(page, "add");
-        QCOMPARE(table(page)->rowCount(), mostRows);
-        press(page, "add");
-        QCOMPARE(table(page)->rowCount(), mostRows);
+        for (const auto &[page, mostRows] :
+             {std::pair("485toknx_w", 512), std::pair("1byte", 256)}) {
+            for (int presses = 0; presses < mostRows; ++presses)
+                press(page, "add");
+            QCOMPARE(table(page)->rowCount(), mostRows);
+        }
         QCOMPARE(answerer.count(), 0);
     }
 
-    void addStoresTheCheckedRecord()
+    // Add stores the checked record, the new row current and selected whichever
+    // row was current. A clicked row fills the panel, the length box before the
+    // value box: 40000 would be clamped by the "1 bit" shown before the click.
+    void addThenClickRows()
     {
         addRecord(*w, lamp);
         addRecord(*w, dimmer);
         addRecord(*w, blind);
-        QCOMPARE(tableRows(table("485toknx_w")).value(0),
-                 QStringList({"Lamp", "01 02 03", "0a 0B", "write", "1/2/3", "2 byte", "40000"}));
-        QCOMPARE(tableRows(table("1byte")).value(0),
-                 QStringList({"Dimmer", "01 02", "03", "04 05", "06 07", "4/5/6", "1 byte", "200",
-                              "10", "7"}));
-        QCOMPARE(tableRows(table("knxto485_w")).value(0),
-                 QStringList({"Blind", "response", "56000", "7/6/5", "6 bit", "63", "aa bb"}));
-        QCOMPARE(find<QLineEdit>("lineEdit_485toknx_w_telegram")->text(), QString("01-02-03"));
-
-        // The new row becomes current and selected, whichever row was current.
+        QCOMPARE(tableRows(table("485toknx_w")),
+                 Rows({{"Lamp", "01 02 03", "0a 0B", "write", "1/2/3", "2 byte", "40000"}}));
+        QCOMPARE(tableRows(table("1byte")), Rows({{"Dimmer", "01 02", "03", "04 05", "06 07",
+                                                   "4/5/6", "1 byte", "200", "10", "7"}}));
+        QCOMPARE(tableRows(table("knxto485_w")),
+                 Rows({{"Blind", "response", "56000", "7/6/5", "6 bit", "63", "aa bb"}}));
         addRecord(*w, bell);
         QTableWidget *t = table("485toknx_w");
         t->setCurrentCell(0, 0);
         press("485toknx_w", "add");
-        QCOMPARE(t->rowCount(), 3);
         QCOMPARE(t->currentRow(), 2);
         QCOMPARE(t->selectionModel()->selectedRows(), QModelIndexList({t->model()->index(2, 0)}));
+
+        auto *type = find<QComboBox>("comboBox_485toknx_w_type");
+        auto *value = find<QSpinBox>("spinBox_485toknx_w_value");
+        QVERIFY(clickRow("485toknx_w", 0));
+        QCOMPARE(find<QLineEdit>("lineEdit_485toknx_w_telegram")->text(), QString("01 02 03"));
+        QCOMPARE(std::pair(type->currentText(), value->value()),
+                 std::pair(QString("write"), 40000));
+        QVERIFY(clickRow("485toknx_w", 1));
+        QCOMPARE(std::pair(type->currentText(), value->value()), std::pair(QString("read"), 0));
+        addRecord(*w, fader);
+        QVERIFY(clickRow("1byte", 0));
+        QCOMPARE(QList<int>({find<QSpinBox>("spinBox_1byte_min")->value(),
+                             find<QSpinBox>("spinBox_1byte_max")->value(),
+                             find<QSpinBox>("spinBox_1byte_interval")->value()}),
+                 QList<int>({200, 10, 7}));
     }
 
     void updateDeleteAndClear_data()
@@ -134,60 +120,31 @@ private slots:
         MessageBoxAnswerer answerer;
         fillTables(*w, SampleTables(1).make(3, 3, 3));
         QTableWidget *t = table(page);
-        const QList<QStringList> rows = tableRows(t);
+        const Rows rows = tableRows(t);
 
         // The panel still holds the last row; Update puts it, renamed, into the current row.
         t->setCurrentCell(1, 0);
         find<QLineEdit>(QString("lineEdit_%1_name").arg(page))->setText("X");
         press(page, "update");
-        QStringList renamed = rows.at(2);
-        renamed[0] = "X";
-        QCOMPARE(tableRows(t), QList<QStringList>({rows.at(0), renamed, rows.at(2)}));
+        QCOMPARE(tableRows(t),
+                 Rows({rows.at(0), QStringList{"X"} + rows.at(2).mid(1), rows.at(2)}));
         QCOMPARE(t->currentRow(), 1);
-
         press(page, "delete");
-        QCOMPARE(tableRows(t), QList<QStringList>({rows.at(0), rows.at(2)}));
-        QCOMPARE(answerer.count(), 0);
+        QCOMPARE(tableRows(t), Rows({rows.at(0), rows.at(2)}));
 
+        // Clear asks first; nothing to clear, it asks nothing.
         answerer.answerNext(QMessageBox::Cancel);
         press(page, "clear");
-        QCOMPARE(answerer.count(), 1);
         const MessageBoxAnswerer::Box box = answerer.last();
-        QCOMPARE(box.title, QString("Clear"));
-        QCOMPARE(box.text, QString("Clear all?"));
-        QCOMPARE(box.icon, QMessageBox::Question);
-        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::Cancel);
-        QCOMPARE(box.defaultButton, QMessageBox::Yes);
+        QCOMPARE(std::tuple(box.title + ": " + box.text, box.icon, box.buttons, box.defaultButton),
+                 std::tuple(QString("Clear: Clear all?"), QMessageBox::Question,
+                            QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes));
         QCOMPARE(t->rowCount(), 2);
         answerer.answerNext(QMessageBox::Yes);
         press(page, "clear");
         QCOMPARE(t->rowCount(), 0);
         press(page, "clear");
         QCOMPARE(answerer.count(), 2);
-    }
-
-    // The length box is set before the value box: 40000 would be clamped by
-    // the "1 bit" that the panel shows before the click.
-    void clickedRowFillsThePanel()
-    {
-        addRecord(*w, lamp);
-        addRecord(*w, bell);
-        auto *type = find<QComboBox>("comboBox_485toknx_w_type");
-        auto *value = find<QSpinBox>("spinBox_485toknx_w_value");
-        QVERIFY(clickRow("485toknx_w", 0));
-        QCOMPARE(find<QLineEdit>("lineEdit_485toknx_w_telegram")->text(), QString("01 02 03"));
-        QCOMPARE(type->currentText(), QString("write"));
-        QCOMPARE(value->value(), 40000);
-        QVERIFY(clickRow("485toknx_w", 1));
-        QCOMPARE(type->currentText(), QString("read"));
-        QCOMPARE(value->value(), 0);
-
-        addRecord(*w, dimmer);
-        addRecord(*w, fader);
-        QVERIFY(clickRow("1byte", 0));
-        QCOMPARE(find<QSpinBox>("spinBox_1byte_min")->value(), 200);
-        QCOMPARE(find<QSpinBox>("spinBox_1byte_max")->value(), 10);
-        QCOMPARE(find<QSpinBox>("spinBox_1byte_interval")->value(), 7);
     }
 
     // A row read from a file may hold texts that are no item; such a panel makes no record.
@@ -199,14 +156,14 @@ private slots:
         auto *value = find<QSpinBox>("spinBox_knxto485_w_value");
         value->setValue(500);
         QVERIFY(clickRow("knxto485_w", 0));
-        for (const char *box : {"comboBox_knxto485_w_length", "comboBox_knxto485_w_type",
-                                "comboBox_knxto485_w_baudrate"})
-            QCOMPARE(w->widget<QComboBox>(box)->currentIndex(), -1);
-        QCOMPARE(value->minimum(), 0);
-        QCOMPARE(value->maximum(), 1);
+        QCOMPARE(QList<int>({find<QComboBox>("comboBox_knxto485_w_length")->currentIndex(),
+                             find<QComboBox>("comboBox_knxto485_w_type")->currentIndex(),
+                             find<QComboBox>("comboBox_knxto485_w_baudrate")->currentIndex(),
+                             value->minimum(), value->maximum()}),
+                 QList<int>({-1, -1, -1, 0, 1}));
         press("knxto485_w", "update");
         press("knxto485_w", "add");
-        QCOMPARE(tableRows(table("knxto485_w")), QList<QStringList>{cells});
+        QCOMPARE(tableRows(table("knxto485_w")), Rows{cells});
     }
 
     // Each field refuses a keystroke that its rule cannot complete.
@@ -220,19 +177,15 @@ private slots:
                                        "lineEdit_knxto485_w_addr"};
         const QString bytes64 = QString("ab-").repeated(63) + "ab";
         const QString bytes32 = QString("cd ").repeated(31) + "cd";
-        struct Typing
-        {
-            QStringList fields;
-            QString typed, held;
-        };
-        for (const Typing &typing :
+        using Typing = std::tuple<QStringList, QString, QString>; // fields, typed, held
+        for (const auto &[fields, typed, held] :
              {Typing{telegrams, bytes64 + " 40", bytes64}, Typing{acks, bytes32 + "-2", bytes32},
               Typing{addresses, "16/0/0", "1/0/0"}, Typing{addresses, "1.2/256", "1.2/25"},
               Typing{telegrams, "0g1 2", "01 2"}}) {
-            for (const QString &field : typing.fields) {
+            for (const QString &field : fields) {
                 find<QLineEdit>(field)->clear();
-                QTest::keyClicks(find<QLineEdit>(field), typing.typed);
-                QCOMPARE(find<QLineEdit>(field)->text(), typing.held);
+                QTest::keyClicks(find<QLineEdit>(field), typed);
+                QCOMPARE(find<QLineEdit>(field)->text(), held);
             }
         }
 
