@@ -121,29 +121,20 @@ private:
     // Noise, split and delayed answers, dropped answers, wrong framing, silence, none.
     void switchFaults()
     {
-        GatewayFaults faults;
+        GatewayFaults f;
         const int first = gateway->framesReceived() + 1 + random.bounded(10);
-        switch (random.bounded(7)) {
-        case 0:
-            faults.noise = QByteArray(1 + random.bounded(4), char(random.bounded(256)));
-            break;
-        case 1:
-            faults.splitGapMs = 5 + random.bounded(80);
-            break;
-        case 2:
-            faults.delayMs = random.bounded(2500);
-            break;
-        case 3:
-            faults.dropped = {{first, first + random.bounded(3)}};
-            break;
-        case 4:
-            faults.framing = WrongFraming(1 + random.bounded(4));
-            break;
-        case 5:
-            faults.silent = true;
-            break;
-        }
-        gateway->setFaults(faults);
+        const QList<std::function<void()>> choices = {
+            [&] { f.noise = QByteArray(1 + random.bounded(4), char(random.bounded(256))); },
+            [&] { f.splitGapMs = 5 + random.bounded(80); },
+            [&] { f.delayMs = random.bounded(2500); },
+            [&] {
+                f.dropped = {{first, first + random.bounded(3)}};
+            },
+            [&] { f.framing = WrongFraming(1 + random.bounded(4)); },
+            [&] { f.silent = true; },
+            [] {}};
+        choices.at(random.bounded(int(choices.size())))();
+        gateway->setFaults(f);
         ++faultsSwitched;
     }
 
@@ -217,23 +208,19 @@ private:
     void edit()
     {
         SampleTables samples(random.generate());
-        switch (random.bounded(4)) {
-        case 0:
-            fillTables(*w, samples.make(random.bounded(8), random.bounded(8), random.bounded(8)));
-            break;
-        case 1:
-            w->widget<QTableWidget>("tableWidget_485toknx_w")
-                ->setCurrentCell(random.bounded(20), 0);
-            w->click("pushButton_485toknx_w_delete");
-            break;
-        case 2:
-            answerer.answerNext(QMessageBox::Yes);
-            w->click("pushButton_knxto485_w_clear");
-            break;
-        default:
-            w->widget<QAction>("actionClose_C")->trigger();
-            break;
-        }
+        auto *table = w->widget<QTableWidget>("tableWidget_485toknx_w");
+        const QList<std::function<void()>> choices = {
+            [&] {
+                fillTables(*w,
+                           samples.make(random.bounded(8), random.bounded(8), random.bounded(8)));
+            },
+            [&] {
+                table->setCurrentCell(random.bounded(20), 0),
+                    w->click("pushButton_485toknx_w_delete");
+            },
+            [&] { answerer.answerNext(QMessageBox::Yes), w->click("pushButton_knxto485_w_clear"); },
+            [&] { w->widget<QAction>("actionClose_C")->trigger(); }};
+        choices.at(random.bounded(int(choices.size())))();
         done = "edit";
     }
 
