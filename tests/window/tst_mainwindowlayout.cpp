@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(area->maximumHeight(), 155);
         QCOMPARE(area->font().family(), QString("Courier New [Cronyx]"));
         QCOMPARE(area->font().pointSize(), 10);
+        w->window().show(); // a taller window gives the receive area its full height
+        w->window().resize(855, 800);
+        QTRY_COMPARE(area->height(), 155);
 
         struct Range
         {
