@@ -131,24 +131,6 @@ private slots:
         const QByteArray knx = rowKnxTo485WFrame(0, {"", "resp", "300", "1/2/3", "", "9", ""});
         QCOMPARE(knx.mid(6, 8), hex("03 0A03 FF 0009 FF 00"));
     }
-
-    // 2, 0 and 1 rows: sizes, 485 row 0, 485 row 1, KNX row 0, then done.
-    void downloadSequence()
-    {
-        DownloadTables tables;
-        tables.rows485ToKnxW = {row485("write", "1"), row485("read", "")};
-        tables.rowsKnxTo485W = {{"", "write", "9600", "1/2/3", "1 bit", "1", "01"}};
-        BurnFlag flag = BurnFlag::start(tables);
-        QStringList sent;
-        while (const auto next = takeNextDownloadFrame(flag, tables)) {
-            sent << QString("%1:%2:%3")
-                        .arg(next->mode)
-                        .arg(next->answerLength)
-                        .arg(QString(next->frame.mid(4, 2).toHex()));
-            QCOMPARE(flag.framesSent(), sent.size());
-        }
-        QCOMPARE(sent, QStringList({"5:8:0002", "6:10:0000", "6:10:0001", "8:10:0000"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProtocolFrames)

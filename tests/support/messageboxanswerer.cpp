@@ -34,12 +34,6 @@ QStringList MessageBoxAnswerer::texts() const
     return result;
 }
 
-void MessageBoxAnswerer::clear()
-{
-    seenBoxes.clear();
-    seenFileDialogs.clear();
-}
-
 bool MessageBoxAnswerer::waitForBoxes(int n, int timeoutMs)
 {
     if (seenBoxes.size() >= n)

@@ -42,7 +42,6 @@ public:
     int count() const { return seenBoxes.size(); }
     Box last() const { return seenBoxes.value(seenBoxes.size() - 1); }
     QStringList texts() const;
-    void clear();
 
     // Runs the event loop until at least n boxes have been answered.
     bool waitForBoxes(int n, int timeoutMs = 5000);

@@ -230,8 +230,6 @@ private slots:
             QTest::newRow(name) << FileChange{action, file, text, statements, -1, {}, box, buttons};
         };
         shows("485 count", 0, {"update general set num_485_to_knx_w = 4"});
-        shows("1-byte count", 1, {"update general set num_1byte = 3"});
-        shows("KNX count", 2, {"update general set num_knx_to_485_w = 5"});
         shows("KNX table missing", 2,
               {"drop table tele_knx_to_485_w", "update general set num_knx_to_485_w = 0"});
         // Values read by position, each number as an int: a real rounded,
@@ -254,7 +252,6 @@ private slots:
               many);
         const char *import = "actionImport_I", *notRead = "ERROR: The file is not a project file.";
         refuses("import text", import, "project.db", "[a]\nb=1\n", {}, notRead);
-        refuses("import empty file", import, "project.db", "", {}, notRead);
         refuses("import without general", import, "project.db", nullptr, {"drop table general"},
                 notRead);
         refuses("import general without row", import, "project.db", nullptr,
