@@ -13,7 +13,7 @@ class QLabel;
 class QModelIndex;
 class QProgressBar;
 class QTimer;
-struct ProjectData;
+struct Project;
 
 namespace Ui {
 class MainWindow;
@@ -128,8 +128,8 @@ private:
     // Project files
     bool createConnection(const QString &fileName);
     bool writeProject();
-    bool readProject(ProjectData &data);
-    void showProject(const ProjectData &data);
+    Project currentProject() const;
+    void showProject(const Project &project);
     void releaseConnection();
 
     Ui::MainWindow *ui;
@@ -152,7 +152,7 @@ private:
     QTimer *readBacklogTimer = nullptr;
     ReceivedText receivedText;
     // The rows the download sends, copied when it starts.
-    DownloadTables burnTables;
+    TelegramTables burnTables;
     bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "telegramtables.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,8 +25,6 @@ struct TelegramTableFormat
     const char *insertFailure; // debug line of a failed insert
     QList<StoredCell> cells;   // one per record column
 };
-
-enum class TelegramTable { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
 
 const TelegramTableFormat &telegramTableFormat(TelegramTable table);
 

@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-#include "projectdata.h"
 #include "projectreader.h"
 #include "projectwriter.h"
 #include "telegrampages.h"
@@ -31,15 +30,15 @@ void MainWindow::on_actionImport_I_triggered()
     if (!createConnection(fileName))
         return;
     // The whole file is read before the current project is given up.
-    ProjectData data;
-    const bool isProject = readProject(data);
+    Project project;
+    const bool isProject = readProjectFile(db, project);
     db.close();
     if (!isProject) {
         QMessageBox::critical(this, tr("ERROR"), tr("The file is not a project file."));
         return;
     }
     clearAllTables();
-    showProject(data);
+    showProject(project);
 }
 
 void MainWindow::on_actionExport_E_triggered()
@@ -86,32 +85,26 @@ bool MainWindow::createConnection(const QString &fileName)
 
 bool MainWindow::writeProject()
 {
-    ProjectContent content;
-    content.baud_rate = ui->comboBoxBaudRate_set->currentIndex();
-    content.stop_bit = ui->comboBoxStopBit_set->currentIndex();
-    content.parity = ui->comboBoxParity_set->currentIndex();
-    content.rows_485_to_knx_w = tableRows(ui->tableWidget_485toknx_w);
-    content.rows_1byte = tableRows(ui->tableWidget_1byte);
-    content.rows_knx_to_485_w = tableRows(ui->tableWidget_knxto485_w);
-    return writeProjectFile(db, content);
+    return writeProjectFile(db, currentProject());
 }
 
-// True when the open database is a project file.
-bool MainWindow::readProject(ProjectData &data)
+Project MainWindow::currentProject() const
 {
-    return readProjectFile(db, data);
+    Project project;
+    project.serialOptions = {ui->comboBoxBaudRate_set->currentIndex(),
+                             ui->comboBoxStopBit_set->currentIndex(),
+                             ui->comboBoxParity_set->currentIndex()};
+    project.tables = tablesOf(*ui);
+    return project;
 }
 
-// An index outside a list leaves that box with no item selected; a table
-// whose count disagrees with its rows stays empty.
-void MainWindow::showProject(const ProjectData &data)
+// An index outside a list leaves that box with no item selected.
+void MainWindow::showProject(const Project &project)
 {
-    ui->comboBoxBaudRate_set->setCurrentIndex(data.baud_rate);
-    ui->comboBoxStopBit_set->setCurrentIndex(data.stop_bit);
-    ui->comboBoxParity_set->setCurrentIndex(data.parity);
-    showRows(ui->tableWidget_485toknx_w, shownRows(data.num_485_to_knx_w, data.list_485_to_knx_w));
-    showRows(ui->tableWidget_1byte, shownRows(data.num_1byte, data.list_1byte));
-    showRows(ui->tableWidget_knxto485_w, shownRows(data.num_knx_to_485_w, data.list_knx_to_485_w));
+    ui->comboBoxBaudRate_set->setCurrentIndex(project.serialOptions.baudIndex);
+    ui->comboBoxStopBit_set->setCurrentIndex(project.serialOptions.stopBitIndex);
+    ui->comboBoxParity_set->setCurrentIndex(project.serialOptions.parityIndex);
+    showTables(*ui, project.tables);
 }
 
 // Unregisters the connection once no handle refers to it any more.

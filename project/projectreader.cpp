@@ -6,6 +6,7 @@
 #include <QSqlRecord>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -44,16 +45,23 @@ private:
     const int columns;
 };
 
-bool readGeneral(const QSqlDatabase &db, ProjectData &data)
+// The general table: the "Serial Options" indexes, then the row count the
+// file claims for each telegram table.
+struct General
+{
+    SerialSettings serialOptions;
+    int claimedRows[std::size(telegramTables)] = {};
+};
+
+bool readGeneral(const QSqlDatabase &db, General &general)
 {
     QSqlQuery query(db);
     if (!query.exec("select * from general") || !query.next())
         return false;
     const RowReader row(query);
-    int *const fields[] = {&data.baud_rate,        &data.stop_bit,  &data.parity,
-                           &data.num_485_to_knx_w, &data.num_1byte, &data.num_knx_to_485_w};
-    for (int column = 0; column < int(std::size(fields)); ++column)
-        *fields[column] = row.number(column);
+    general.serialOptions = {row.number(0), row.number(1), row.number(2)};
+    for (int table = 0; table < int(std::size(telegramTables)); ++table)
+        general.claimedRows[table] = row.number(3 + table);
     return true;
 }
 
@@ -79,28 +87,32 @@ QStringList cellsOfRow(const RowReader &row, const QList<StoredCell> &cells)
     return texts;
 }
 
-template <typename Record>
-QList<Record> readTelegramTable(const QSqlDatabase &db, TelegramTable table)
+// The cell texts of every row of the telegram table.
+QList<QStringList> readTelegramTable(const QSqlDatabase &db, TelegramTable table)
 {
     const TelegramTableFormat &format = telegramTableFormat(table);
-    QList<Record> records;
+    QList<QStringList> rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec("select * from " + format.name))
-        return records;
+        return rows;
     const RowReader row(query);
     while (query.next())
-        records << recordFromCells<Record>(cellsOfRow(row, format.cells));
-    return records;
+        rows << cellsOfRow(row, format.cells);
+    return rows;
 }
 } // namespace
 
-bool readProjectFile(const QSqlDatabase &db, ProjectData &data)
+bool readProjectFile(const QSqlDatabase &db, Project &project)
 {
-    data = ProjectData();
-    const bool isProject = readGeneral(db, data);
-    data.list_485_to_knx_w = readTelegramTable<Tele485ToKnxW>(db, TelegramTable::Tele485ToKnxW);
-    data.list_1byte = readTelegramTable<Tele1Byte>(db, TelegramTable::Tele1Byte);
-    data.list_knx_to_485_w = readTelegramTable<TeleKnxTo485W>(db, TelegramTable::TeleKnxTo485W);
+    project = Project();
+    General general;
+    const bool isProject = readGeneral(db, general);
+    project.serialOptions = general.serialOptions;
+    for (int index = 0; index < int(std::size(telegramTables)); ++index) {
+        const QList<QStringList> rows = readTelegramTable(db, telegramTables[index]);
+        if (rows.size() == general.claimedRows[index])
+            project.tables.setCells(telegramTables[index], rows);
+    }
     return isProject;
 }

@@ -19,9 +19,6 @@ const char *const createGeneral =
     "CREATE TABLE general (baud_rate integer, stop_bit integer, parity integer, num_485_to_knx_w "
     "integer, num_1byte integer, num_knx_to_485_w integer)";
 
-const TelegramTable telegramTables[] = {TelegramTable::Tele485ToKnxW, TelegramTable::Tele1Byte,
-                                        TelegramTable::TeleKnxTo485W};
-
 // A cell text as bound: a null text would be stored as NULL, so it is bound
 // as an empty text like every other empty cell.
 QVariant boundText(const QString &text)
@@ -70,21 +67,8 @@ bool insertRows(QSqlQuery &query, const TelegramTableFormat &format, const QList
     return false;
 }
 
-const QList<QStringList> &rowsOf(const ProjectContent &content, TelegramTable table)
-{
-    switch (table) {
-    case TelegramTable::Tele485ToKnxW:
-        return content.rows_485_to_knx_w;
-    case TelegramTable::Tele1Byte:
-        return content.rows_1byte;
-    case TelegramTable::TeleKnxTo485W:
-        return content.rows_knx_to_485_w;
-    }
-    Q_UNREACHABLE();
-}
-
 // Every statement of the export in order; stops at the first that fails.
-bool writeTables(const QSqlDatabase &db, const ProjectContent &content)
+bool writeTables(const QSqlDatabase &db, const Project &project)
 {
     QSqlQuery query(db);
     for (const QString &statement : dropStatements)
@@ -101,29 +85,28 @@ bool writeTables(const QSqlDatabase &db, const ProjectContent &content)
     if (!insertRow(query, "insert into info values (?, ?, ?)", {"VELTRIS", programVersion, now},
                    "exec info Error"))
         return false;
-    const QStringList general = {QString::number(content.baud_rate),
-                                 QString::number(content.stop_bit),
-                                 QString::number(content.parity),
-                                 QString::number(content.rows_485_to_knx_w.size()),
-                                 QString::number(content.rows_1byte.size()),
-                                 QString::number(content.rows_knx_to_485_w.size())};
+    QStringList general = {QString::number(project.serialOptions.baudIndex),
+                           QString::number(project.serialOptions.stopBitIndex),
+                           QString::number(project.serialOptions.parityIndex)};
+    for (const TelegramTable table : telegramTables)
+        general << QString::number(project.tables.rowCount(table));
     if (!insertRow(query, "insert into general values (?, ?, ?, ?, ?, ?)", general,
                    "exec general Error"))
         return false;
     for (const TelegramTable table : telegramTables)
-        if (!insertRows(query, telegramTableFormat(table), rowsOf(content, table)))
+        if (!insertRows(query, telegramTableFormat(table), project.tables.cells(table)))
             return false;
     return true;
 }
 } // namespace
 
-bool writeProjectFile(QSqlDatabase &db, const ProjectContent &content)
+bool writeProjectFile(QSqlDatabase &db, const Project &project)
 {
     if (!db.transaction()) {
         qDebug() << "begin transaction" << db.lastError().text();
         return false;
     }
-    if (writeTables(db, content) && db.commit())
+    if (writeTables(db, project) && db.commit())
         return true;
     qDebug() << "project not written, rolled back";
     db.rollback();

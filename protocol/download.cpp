@@ -9,9 +9,7 @@
 // nothing that is sent. Pressing again starts over.
 void MainWindow::on_pushButtonBurnData_clicked()
 {
-    burnTables.rows485ToKnxW = tableRecords<Tele485ToKnxW>(ui->tableWidget_485toknx_w);
-    burnTables.rows1Byte = tableRecords<Tele1Byte>(ui->tableWidget_1byte);
-    burnTables.rowsKnxTo485W = tableRecords<TeleKnxTo485W>(ui->tableWidget_knxto485_w);
+    burnTables = tablesOf(*ui);
     burnflag = BurnFlag::start(burnTables);
     downloadStep();
 }
@@ -28,7 +26,7 @@ void MainWindow::downloadStep()
     }
     sendCommand(next->mode, next->answerLength, next->frame);
     receiveTimer->start();
-    showProgress(tr("Downloading"), burnflag.framesSent() - 1, burnTables.frameCount(),
+    showProgress(tr("Downloading"), burnflag.framesSent() - 1, downloadFrameCount(burnTables),
                  tr("%v of %m frames answered"));
 }
 

@@ -112,12 +112,13 @@ QByteArray rowKnxTo485WFrame(quint16 row, const TeleKnxTo485W &record)
     return buildFrame(CMD_ROW_KNX_TO_485_W, payload);
 }
 
-int DownloadTables::frameCount() const
+int downloadFrameCount(const TelegramTables &tables)
 {
-    return 1 + int(rows485ToKnxW.size() + rows1Byte.size() + rowsKnxTo485W.size());
+    return 1 +
+           int(tables.rows485ToKnxW.size() + tables.rows1Byte.size() + tables.rowsKnxTo485W.size());
 }
 
-BurnFlag BurnFlag::start(const DownloadTables &tables)
+BurnFlag BurnFlag::start(const TelegramTables &tables)
 {
     BurnFlag flag;
     flag.num_pending = true;
@@ -132,7 +133,7 @@ int BurnFlag::framesSent() const
     return (num_pending ? 0 : 1) + current_485_w_num + current_1byte_num + current_knx_w_num;
 }
 
-std::optional<DownloadFrame> takeNextDownloadFrame(BurnFlag &flag, const DownloadTables &tables)
+std::optional<DownloadFrame> takeNextDownloadFrame(BurnFlag &flag, const TelegramTables &tables)
 {
     if (flag.num_pending) {
         flag.num_pending = false;

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "frame.h"
-#include "telegramrecords.h"
-
-#include <QList>
+#include "telegramtables.h"
 
 #include <optional>
 
@@ -25,15 +23,8 @@ QByteArray row485ToKnxWFrame(quint16 row, const Tele485ToKnxW &record);
 QByteArray row1ByteFrame(quint16 row, const Tele1Byte &record);
 QByteArray rowKnxTo485WFrame(quint16 row, const TeleKnxTo485W &record);
 
-// The rows a download sends, copied from the tables when it starts.
-struct DownloadTables
-{
-    QList<Tele485ToKnxW> rows485ToKnxW;
-    QList<Tele1Byte> rows1Byte;
-    QList<TeleKnxTo485W> rowsKnxTo485W;
-
-    int frameCount() const;
-};
+// The frames a download of the tables sends: the table-size frame and one per row.
+int downloadFrameCount(const TelegramTables &tables);
 
 // How far a download has come: the table-size frame, then the rows of each
 // table in turn. Each counter is raised as its frame is sent, so while an
@@ -49,7 +40,7 @@ struct BurnFlag
     quint16 total_knx_w_num = 0;
 
     // A download of the tables from its start.
-    static BurnFlag start(const DownloadTables &tables);
+    static BurnFlag start(const TelegramTables &tables);
     int framesSent() const;
 };
 
@@ -62,4 +53,4 @@ struct DownloadFrame
 
 // The next frame of the download, with the flag advanced past it; nothing
 // when every frame has been sent.
-std::optional<DownloadFrame> takeNextDownloadFrame(BurnFlag &flag, const DownloadTables &tables);
+std::optional<DownloadFrame> takeNextDownloadFrame(BurnFlag &flag, const TelegramTables &tables);

@@ -101,83 +101,82 @@ void loadRow(const TelegramPage &page)
 
 void MainWindow::on_pushButton_1byte_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramKind::Tele1Byte));
+    addRow(telegramPage(*ui, TelegramTable::Tele1Byte));
 }
 
 void MainWindow::on_pushButton_1byte_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramKind::Tele1Byte));
+    deleteRow(telegramPage(*ui, TelegramTable::Tele1Byte));
 }
 
 void MainWindow::on_pushButton_1byte_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramKind::Tele1Byte));
+    updateRow(telegramPage(*ui, TelegramTable::Tele1Byte));
 }
 
 void MainWindow::on_pushButton_485toknx_w_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
+    addRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
 }
 
 void MainWindow::on_pushButton_485toknx_w_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
+    deleteRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
 }
 
 void MainWindow::on_pushButton_485toknx_w_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
+    updateRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
 }
 
 void MainWindow::on_pushButton_knxto485_w_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
+    addRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
 }
 
 void MainWindow::on_pushButton_knxto485_w_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
+    deleteRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
 }
 
 void MainWindow::on_pushButton_knxto485_w_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
+    updateRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
 }
 
 void MainWindow::on_tableWidget_485toknx_w_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramKind::Tele485ToKnxW));
+    loadRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
 }
 
 void MainWindow::on_tableWidget_1byte_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramKind::Tele1Byte));
+    loadRow(telegramPage(*ui, TelegramTable::Tele1Byte));
 }
 
 void MainWindow::on_tableWidget_knxto485_w_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramKind::TeleKnxTo485W));
+    loadRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
 }
 
 void MainWindow::on_pushButton_485toknx_w_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramKind::Tele485ToKnxW), this);
+    clearRows(telegramPage(*ui, TelegramTable::Tele485ToKnxW), this);
 }
 
 void MainWindow::on_pushButton_1byte_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramKind::Tele1Byte), this);
+    clearRows(telegramPage(*ui, TelegramTable::Tele1Byte), this);
 }
 
 void MainWindow::on_pushButton_knxto485_w_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramKind::TeleKnxTo485W), this);
+    clearRows(telegramPage(*ui, TelegramTable::TeleKnxTo485W), this);
 }
 
 // Empties the three tables without asking.
 void MainWindow::clearAllTables()
 {
-    for (const TelegramKind kind :
-         {TelegramKind::Tele485ToKnxW, TelegramKind::Tele1Byte, TelegramKind::TeleKnxTo485W})
-        telegramPage(*ui, kind).table->setRowCount(0);
+    for (const TelegramTable table : telegramTables)
+        telegramPage(*ui, table).table->setRowCount(0);
 }

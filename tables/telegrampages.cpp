@@ -5,10 +5,10 @@
 
 #include <QTableWidget>
 
-TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
+TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table)
 {
-    switch (kind) {
-    case TelegramKind::Tele485ToKnxW:
+    switch (table) {
+    case TelegramTable::Tele485ToKnxW:
         return {ui.tableWidget_485toknx_w,
                 Tele485ToKnxW::mostRows,
                 &checkedCells<Tele485ToKnxW>,
@@ -19,7 +19,7 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
                  {5, ui.comboBox_485toknx_w_length},
                  {6, ui.spinBox_485toknx_w_value},
                  {3, ui.comboBox_485toknx_w_type}}};
-    case TelegramKind::Tele1Byte:
+    case TelegramTable::Tele1Byte:
         return {ui.tableWidget_1byte,
                 Tele1Byte::mostRows,
                 &checkedCells<Tele1Byte>,
@@ -33,7 +33,7 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind)
                  {7, ui.spinBox_1byte_min},
                  {8, ui.spinBox_1byte_max},
                  {9, ui.spinBox_1byte_interval}}};
-    case TelegramKind::TeleKnxTo485W:
+    case TelegramTable::TeleKnxTo485W:
         return {ui.tableWidget_knxto485_w,
                 TeleKnxTo485W::mostRows,
                 &checkedCells<TeleKnxTo485W>,
@@ -78,4 +78,18 @@ void showRows(QTableWidget *table, const QList<QStringList> &rows)
     table->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row)
         writeRow(table, row, rows.at(row));
+}
+
+TelegramTables tablesOf(const Ui::MainWindow &ui)
+{
+    TelegramTables tables;
+    for (const TelegramTable table : telegramTables)
+        tables.setCells(table, tableRows(telegramPage(ui, table).table));
+    return tables;
+}
+
+void showTables(const Ui::MainWindow &ui, const TelegramTables &tables)
+{
+    for (const TelegramTable table : telegramTables)
+        showRows(telegramPage(ui, table).table, tables.cells(table));
 }

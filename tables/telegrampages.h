@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telegramrecords.h"
+#include "telegramtables.h"
 
 #include <QList>
 #include <QStringList>
@@ -12,9 +12,6 @@ class QWidget;
 namespace Ui {
 class MainWindow;
 }
-
-// The three telegram pages, in the window's order.
-enum class TelegramKind { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
 
 // A widget of a page's editing panel and the column whose text it shows.
 struct PanelField
@@ -36,7 +33,7 @@ struct TelegramPage
     QList<PanelField> panel;
 };
 
-TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramKind kind);
+TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table);
 
 // Puts the texts into the row's cells, column 0 first.
 void writeRow(QTableWidget *table, int row, const QStringList &cells);
@@ -44,14 +41,10 @@ void writeRow(QTableWidget *table, int row, const QStringList &cells);
 // The cell texts of every row; a cell without an item gives an empty text.
 QList<QStringList> tableRows(const QTableWidget *table);
 
-// Every row as a record of the table's kind.
-template <typename Record> QList<Record> tableRecords(const QTableWidget *table)
-{
-    QList<Record> records;
-    for (const QStringList &cells : tableRows(table))
-        records << recordFromCells<Record>(cells);
-    return records;
-}
-
 // Makes the table hold exactly these rows.
 void showRows(QTableWidget *table, const QList<QStringList> &rows);
+
+// The rows of the window's three tables, and the tables made to hold exactly
+// the given rows.
+TelegramTables tablesOf(const Ui::MainWindow &ui);
+void showTables(const Ui::MainWindow &ui, const TelegramTables &tables);

@@ -42,7 +42,7 @@ bool isDownloadAnswer(quint8 command)
 }
 
 // The tables as an import gives them back after an export.
-DownloadTables asImported(DownloadTables tables)
+TelegramTables asImported(TelegramTables tables)
 {
     for (Tele485ToKnxW &record : tables.rows485ToKnxW)
         record.value = record.ntype == "read" ? "0" : record.value;
@@ -169,7 +169,7 @@ private:
     // holds exactly the tables as they were at the click.
     void download()
     {
-        const DownloadTables sent = w->tables();
+        const TelegramTables sent = w->tables();
         const int answersBefore = downloadAnswers;
         const int from = answerer.count();
         w->click("pushButtonBurnData");
@@ -183,14 +183,14 @@ private:
                             end = box.text;
                     return !end.isEmpty();
                 },
-                3500 * sent.frameCount()))
+                3500 * downloadFrameCount(sent)))
             broken = "the download never ended";
         ++downloads;
-        done = QString("download of %1 frames: %2").arg(sent.frameCount()).arg(end);
+        done = QString("download of %1 frames: %2").arg(downloadFrameCount(sent)).arg(end);
         if (!end.startsWith("Download over!Success!"))
             return;
         ++successfulDownloads;
-        if (downloadAnswers - answersBefore < sent.frameCount())
+        if (downloadAnswers - answersBefore < downloadFrameCount(sent))
             broken = "success reported for a download whose frames were not all answered";
         else if (const QStringList d = tableDifferences(sent, gateway->storedTables());
                  !d.isEmpty())
@@ -229,7 +229,7 @@ private:
     {
         answerer.answerFileDialog(dir.filePath("project.db"));
         w->widget<QAction>("actionExport_E")->trigger();
-        ProjectData project;
+        Project project;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "soak");
             db.setDatabaseName(dir.filePath("project.db"));
@@ -237,9 +237,8 @@ private:
                 broken = "the exported file is no project";
         }
         QSqlDatabase::removeDatabase("soak");
-        const DownloadTables read{project.list_485_to_knx_w, project.list_1byte,
-                                  project.list_knx_to_485_w};
-        if (const QStringList d = tableDifferences(asImported(w->tables()), read); !d.isEmpty())
+        const QStringList d = tableDifferences(asImported(w->tables()), project.tables);
+        if (!d.isEmpty())
             broken = "the exported file reads back otherwise: " + d.first();
         exported = true;
         done = "export";
@@ -252,7 +251,7 @@ private:
         QFile file(dir.filePath(garbage ? "garbage.db" : "project.db"));
         if (garbage && file.open(QIODevice::WriteOnly))
             file.write(QByteArray(random.bounded(2000), char(random.bounded(256)))), file.close();
-        const DownloadTables before = w->tables();
+        const TelegramTables before = w->tables();
         answerer.answerFileDialog(file.fileName());
         w->widget<QAction>("actionImport_I")->trigger();
         if (garbage && !tableDifferences(before, w->tables()).isEmpty())

@@ -48,7 +48,7 @@ class TestGatewaySession : public QObject
         return texts;
     }
 
-    void expectHeld(const DownloadTables &sent) const
+    void expectHeld(const TelegramTables &sent) const
     {
         const QStringList differences = tableDifferences(sent, gateway->storedTables());
         QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
@@ -139,7 +139,7 @@ private slots:
 
         // The comparison sees a changed cell or a missing row, and no value of a read row.
         const Tele1Byte held = gateway->storedTables().rows1Byte[9];
-        DownloadTables changed = w->tables();
+        TelegramTables changed = w->tables();
         changed.rows1Byte[9].telegram_n = changed.rows1Byte[9].max = "00";
         changed.rowsKnxTo485W.removeLast();
         for (Tele485ToKnxW &row : changed.rows485ToKnxW)
@@ -202,11 +202,11 @@ private slots:
         faults.delayMs = 30;
         QVERIFY(start({0, 0, 0}, faults));
         fillTables(*w, SampleTables(6).make(20, 10, 20));
-        const DownloadTables before = w->tables();
+        const TelegramTables before = w->tables();
         QSignalSpy frames(gateway.get(), &GatewayEmulator::frameReceived);
         w->click("pushButtonBurnData");
         QTRY_VERIFY(frames.size() >= 5);
-        QVERIFY(frames.size() < before.frameCount());
+        QVERIFY(frames.size() < downloadFrameCount(before));
         w->widget<QTableWidget>("tableWidget_485toknx_w")->setCurrentCell(10, 0);
         w->click("pushButton_485toknx_w_delete");
         answerer->answerNext(QMessageBox::Yes);

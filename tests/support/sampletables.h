@@ -19,9 +19,9 @@ public:
         : random(seed)
     {}
 
-    DownloadTables make(int rows485ToKnxW, int rows1Byte, int rowsKnxTo485W)
+    TelegramTables make(int rows485ToKnxW, int rows1Byte, int rowsKnxTo485W)
     {
-        DownloadTables tables;
+        TelegramTables tables;
         for (int row = 0; row < rows485ToKnxW; ++row)
             tables.rows485ToKnxW << row485ToKnxW(row);
         for (int row = 0; row < rows1Byte; ++row)

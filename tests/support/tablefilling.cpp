@@ -20,7 +20,7 @@ void addCells(WindowUnderTest &w, const QString &page, const QString &fields,
     w.click(qPrintable("pushButton_" + page + "_add"));
 }
 
-void fillTables(WindowUnderTest &w, const DownloadTables &tables)
+void fillTables(WindowUnderTest &w, const TelegramTables &tables)
 {
     for (const Tele485ToKnxW &record : tables.rows485ToKnxW)
         addRecord(w, record);

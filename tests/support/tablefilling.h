@@ -24,4 +24,4 @@ template <typename Record> void addRecord(WindowUnderTest &w, const Record &reco
 }
 
 // Adds every row of the tables through the panels.
-void fillTables(WindowUnderTest &w, const DownloadTables &tables);
+void fillTables(WindowUnderTest &w, const TelegramTables &tables);

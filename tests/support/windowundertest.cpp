@@ -35,9 +35,10 @@ bool WindowUnderTest::openPort(const QString &entry)
     return isPortOpen();
 }
 
-DownloadTables WindowUnderTest::tables() const
+TelegramTables WindowUnderTest::tables() const
 {
-    return {tableRecords<Tele485ToKnxW>(widget<QTableWidget>("tableWidget_485toknx_w")),
-            tableRecords<Tele1Byte>(widget<QTableWidget>("tableWidget_1byte")),
-            tableRecords<TeleKnxTo485W>(widget<QTableWidget>("tableWidget_knxto485_w"))};
+    return {
+        recordsFromCells<Tele485ToKnxW>(tableRows(widget<QTableWidget>("tableWidget_485toknx_w"))),
+        recordsFromCells<Tele1Byte>(tableRows(widget<QTableWidget>("tableWidget_1byte"))),
+        recordsFromCells<TeleKnxTo485W>(tableRows(widget<QTableWidget>("tableWidget_knxto485_w")))};
 }

@@ -37,7 +37,7 @@ public:
     QString receivedText() const { return widget<QPlainTextEdit>("textEditRecv")->toPlainText(); }
     bool isPortOpen() const;
     // The rows of the three tables, as a download would send them.
-    DownloadTables tables() const;
+    TelegramTables tables() const;
 
     // Selects the entry and presses Open; true when the window is open then.
     bool openPort(const QString &entry);

@@ -65,7 +65,7 @@ public:
 
     // The tables held: the rows the last table-size frame announced, each as
     // its row frame left it (gatewaytables.h); a row not received is empty.
-    DownloadTables storedTables() const { return state.tables.tables(); }
+    TelegramTables storedTables() const { return state.tables.tables(); }
     TableSizes announcedTableSizes() const { return state.tables.sizes(); }
     // A table-size frame has been taken and every row it announced stored.
     bool downloadComplete() const { return state.tables.complete(); }

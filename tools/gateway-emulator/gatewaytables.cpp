@@ -72,9 +72,9 @@ template <typename Record> QList<Record> GatewayTables::tableOf() const
     return table;
 }
 
-DownloadTables GatewayTables::tables() const
+TelegramTables GatewayTables::tables() const
 {
-    DownloadTables tables;
+    TelegramTables tables;
     tables.rows485ToKnxW = tableOf<Tele485ToKnxW>();
     tables.rows1Byte = tableOf<Tele1Byte>();
     tables.rowsKnxTo485W = tableOf<TeleKnxTo485W>();

@@ -39,7 +39,7 @@ public:
     std::optional<int> store(const AnyDecodedRow &row);
 
     // The announced rows of each table; a row not received yet is empty.
-    DownloadTables tables() const;
+    TelegramTables tables() const;
     int rowsStored() const;
     // A table-size frame has been taken and every row it announced stored.
     bool complete() const;

@@ -58,7 +58,7 @@ void compareTable(const QList<Record> &sent, const QList<Record> &held, QStringL
 }
 } // namespace
 
-QStringList tableDifferences(const DownloadTables &sent, const DownloadTables &held)
+QStringList tableDifferences(const TelegramTables &sent, const TelegramTables &held)
 {
     QStringList differences;
     compareTable(sent.rows485ToKnxW, held.rows485ToKnxW, &differences);

@@ -11,4 +11,4 @@
 // readable line per difference, for example
 //   485-to-KNX row 3, value: "200" sent, "8" held
 // and nothing when the tables agree.
-QStringList tableDifferences(const DownloadTables &sent, const DownloadTables &held);
+QStringList tableDifferences(const TelegramTables &sent, const TelegramTables &held);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "telegramrecords.h"
+
+#include <QList>
+#include <QStringList>
+
+// The three telegram tables, in the window's order.
+enum class TelegramTable { Tele485ToKnxW, Tele1Byte, TeleKnxTo485W };
+
+inline constexpr TelegramTable telegramTables[] = {
+    TelegramTable::Tele485ToKnxW, TelegramTable::Tele1Byte, TelegramTable::TeleKnxTo485W};
+
+// The rows of the three tables, each a record of its table's kind: what the
+// window's tables hold, a project file keeps and a download sends.
+struct TelegramTables
+{
+    QList<Tele485ToKnxW> rows485ToKnxW;
+    QList<Tele1Byte> rows1Byte;
+    QList<TeleKnxTo485W> rowsKnxTo485W;
+
+    int rowCount(TelegramTable table) const;
+    // The cell texts of every row of the table, column 0 first.
+    QList<QStringList> cells(TelegramTable table) const;
+    // Makes the table hold the records of these cell texts.
+    void setCells(TelegramTable table, const QList<QStringList> &rows);
+};
+
+// The cell texts of each record, column 0 first.
+template <typename Record> QList<QStringList> cellsOfRecords(const QList<Record> &records)
+{
+    QList<QStringList> rows;
+    rows.reserve(records.size());
+    for (const Record &record : records)
+        rows << cellsOf(record);
+    return rows;
+}
+
+// The records of rows of cell texts.
+template <typename Record> QList<Record> recordsFromCells(const QList<QStringList> &rows)
+{
+    QList<Record> records;
+    records.reserve(rows.size());
+    for (const QStringList &cells : rows)
+        records << recordFromCells<Record>(cells);
+    return records;
+}
