@@ -595,5 +595,29 @@ Check the cable and the adapter, then open the port again.</source>
         <source>write</source>
         <translation>write</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>“%1”不是以下选项之一：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from %2 to %3</source>
+        <translation>“%1”不是 %2 到 %3 之间的数字</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a telegram of 1 to 64 bytes written as hexadecimal pairs</source>
+        <translation>“%1”不是以十六进制字节对书写的 1 到 64 字节的报文</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an acknowledgement of up to 32 bytes written as hexadecimal pairs</source>
+        <translation>“%1”不是以十六进制字节对书写的最多 32 字节的应答</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a group address from 0/0/1 to 15/7/255</source>
+        <translation>“%1”不是 0/0/1 到 15/7/255 之间的组地址</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be written as &quot;%2&quot;</source>
+        <translation>“%1”必须写作“%2”</translation>
+    </message>
 </context>
 </TS>

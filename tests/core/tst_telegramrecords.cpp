@@ -1,5 +1,6 @@
 #include "byteforms.h"
 #include "recordchecks.h"
+#include "rowchecks.h"
 
 #include <QTest>
 
@@ -69,6 +70,46 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QStringList, stored);
         QCOMPARE(checked[kind](typed).value_or(QStringList()), stored);
+    }
+
+    // Rows from elsewhere: the first cell the editor refuses is named; values
+    // keep to the ranges of their boxes; a download takes only the stored form.
+    void rowChecks()
+    {
+        const auto faultColumn = [](Kind kind, QList<std::pair<int, QString>> changes) {
+            QStringList cells = wellFormed.at(kind);
+            for (const auto &[column, text] : changes)
+                cells[column] = text;
+            const RowCheck check = checkRow(TelegramTable(kind), cells);
+            if (check.cells.isEmpty() != check.fault.has_value())
+                return -2;
+            return check.fault ? check.fault->column : -1;
+        };
+        QCOMPARE(faultColumn(W, {}), -1);
+        QCOMPARE(faultColumn(W, {{5, "1 bit"}}), 6); // 200 beyond 0 to 1
+        QCOMPARE(faultColumn(W, {{3, "read"}, {5, "1 bit"}}), -1);
+        QCOMPARE(faultColumn(W, {{6, "+5"}, {4, "0/0/0"}}), 4);
+        QCOMPARE(faultColumn(OneByte, {{7, "256"}}), 7);
+        QCOMPARE(faultColumn(OneByte, {{9, "0"}}), 9);
+        QCOMPARE(faultColumn(Knx, {{2, "9601"}}), 2);
+        QCOMPARE(faultColumn(Knx, {{6, ""}}), 6);
+        QCOMPARE(checkRow(TelegramTable::Tele1Byte,
+                          {"", "01-02", "", "03", "", "1.2.3", "1 byte", "007", "10", "1"})
+                     .cells,
+                 QStringList({"", "01 02", "", "03", "", "1/2/3", "1 byte", "7", "10", "1"}));
+        QVERIFY(checkRow(TelegramTable::Tele485ToKnxW, {"", "01"}).fault->reason.contains("\"\""));
+
+        TelegramTables tables;
+        tables.setCells(TelegramTable::Tele1Byte, {wellFormed.at(OneByte), wellFormed.at(OneByte)});
+        tables.rowsKnxTo485W << recordFromCells<TeleKnxTo485W>(wellFormed.at(Knx));
+        QVERIFY(!firstRowFault(tables));
+        tables.rows1Byte[1].addr = "1.1.1";
+        tables.rowsKnxTo485W[0].baudrate = "#3";
+        const std::optional<TableRowFault> fault = firstRowFault(tables);
+        QVERIFY(fault);
+        QCOMPARE(int(fault->table), int(TelegramTable::Tele1Byte));
+        QCOMPARE(fault->row, 1);
+        QCOMPARE(fault->fault.column, 5);
     }
 
     // Length index -1 to 6: no item, "1 bit" to "2 byte", beyond the list.
