@@ -12,14 +12,11 @@ void selectWholeRowsReadOnly(QTableWidget *table)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-// The receive area holds the most recent lines only; appending stays cheap.
-void setupReceiveArea(QPlainTextEdit *area)
+void setupReceiveArea(ReceiveView *area)
 {
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
-    area->setUndoRedoEnabled(false);
-    area->setMaximumBlockCount(ReceivedText::MaxLines);
 }
 } // namespace
 

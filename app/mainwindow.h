@@ -2,6 +2,7 @@
 
 #include "downloadframes.h"
 #include "frame.h"
+#include "pacedcall.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
 
@@ -95,6 +96,7 @@ private:
     void closeLostPort();
 
     // Receive path
+    QByteArray readReceived();
     void showReceiveData(const QByteArray &data);
     void showSendData(const QByteArray &frame);
     QString receiveAreaText() const;
@@ -151,6 +153,8 @@ private:
     // Shows bytes that cannot complete an answer while the line never falls quiet.
     QTimer *readBacklogTimer = nullptr;
     ReceivedText receivedText;
+    // The counters follow received bytes at a slower pace than the area.
+    PacedCall countersUpdate{500, [this] { updateStatusBar(); }};
     // The rows the download sends, copied when it starts.
     TelegramTables burnTables;
     bool portLost = false;

@@ -619,5 +619,13 @@ Check the cable and the adapter, then open the port again.</source>
         <source>&quot;%1&quot; must be written as &quot;%2&quot;</source>
         <translation>“%1”必须写作“%2”</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
 </context>
 </TS>

@@ -15,8 +15,9 @@ void MainWindow::readMyCom()
     if (waiting == m_work_para.expect_len) {
         readComTimer->stop();
         readBacklogTimer->stop();
-        const QByteArray block = myCom->readAll();
+        const QByteArray block = readReceived();
         showReceiveData(block);
+        countersUpdate.flush(); // an answer is counted before it is handled
         checkReceiveData(block);
         return;
     }
@@ -35,25 +36,31 @@ void MainWindow::readComTimeout()
     readBacklogTimer->stop();
     if (!myCom || !myCom->isOpen())
         return;
-    showReceiveData(myCom->readAll());
+    showReceiveData(readReceived());
+}
+
+// Every byte read from the port passes here, in order, before it is shown
+// or dispatched.
+QByteArray MainWindow::readReceived()
+{
+    return myCom->readAll();
 }
 
 void MainWindow::showReceiveData(const QByteArray &data)
 {
     if (data.isEmpty())
         return;
-    ui->textEditRecv->moveCursor(QTextCursor::End);
-    const QString text = receivedText.append(data, ui->checkBoxHex4Disp->isChecked());
     rxCount += data.size();
-    ui->textEditRecv->insertPlainText(text);
-    updateStatusBar();
+    QByteArray text;
+    receivedText.appendTo(text, data, ui->checkBoxHex4Disp->isChecked());
+    ui->textEditRecv->appendText(text);
+    countersUpdate.request();
 }
 
 void MainWindow::showSendData(const QByteArray &frame)
 {
     if (frame.isEmpty())
         return;
-    ui->textEditRecv->moveCursor(QTextCursor::End);
     txCount += frame.size();
     updateStatusBar();
 }
