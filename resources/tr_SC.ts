@@ -619,5 +619,29 @@ Check the cable and the adapter, then open the port again.</source>
         <source>&quot;%1&quot; must be written as &quot;%2&quot;</source>
         <translation>“%1”必须写作“%2”</translation>
     </message>
+    <message>
+        <source>You may not use %1. Add your user to the group &quot;%2&quot; that owns it (sudo usermod -aG %2 $USER), then log out and log in again.</source>
+        <translation>您无权使用 %1。请将您的用户加入拥有该设备的用户组“%2”（sudo usermod -aG %2 $USER），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program (a serial terminal, another rs485config) and open the port again.</source>
+        <translation>%1 正被其他程序占用。请关闭该程序（串口终端或另一个 rs485config），然后重新打开串口。</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>描述：%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>制造商：%1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>序列号：%1</translation>
+    </message>
+    <message>
+        <source>USB vendor:product: %1</source>
+        <translation>USB 厂商:产品：%1</translation>
+    </message>
 </context>
 </TS>
