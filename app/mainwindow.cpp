@@ -13,13 +13,17 @@ void selectWholeRowsReadOnly(QTableWidget *table)
 }
 
 // The receive area holds the most recent lines only; appending stays cheap.
+// However small the window, it shows at least LeastLinesShown lines.
 void setupReceiveArea(QPlainTextEdit *area)
 {
+    constexpr int LeastLinesShown = 8;
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
     area->setUndoRedoEnabled(false);
     area->setMaximumBlockCount(ReceivedText::MaxLines);
+    area->setMinimumHeight(LeastLinesShown * area->fontMetrics().lineSpacing() +
+                           2 * int(area->document()->documentMargin()) + 2 * area->frameWidth());
 }
 } // namespace
 

@@ -7,7 +7,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -122,6 +125,64 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(startedPrograms, QList<QStringList>{{QCoreApplication::applicationFilePath()}});
         QCOMPARE(storedLanguage(dir), QString("1"));
+    }
+
+    // At its start-up size the window fits a 1366 x 768 screen with a task
+    // bar and shows its whole form, with at least 8 lines of received text;
+    // more height goes to the tabs and the receive area both. No box cuts off
+    // its value, even at the widest range of a value box.
+    void startUpLayout_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("English") << QByteArray();
+        QTest::newRow("Chinese") << languageFile("0");
+    }
+
+    void startUpLayout()
+    {
+        QFETCH(QByteArray, file);
+        ScopedWorkDir dir;
+        QVERIFY(file.isEmpty() || dir.write("config.ini", file));
+        StartedWindow started;
+        MainWindow &window = *started.window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(window.width() <= 1024 && window.height() <= 700,
+                 qPrintable(QString("%1 x %2").arg(window.width()).arg(window.height())));
+
+        const auto *area = window.findChild<QPlainTextEdit *>("textEditRecv");
+        const int textHeight = area->viewport()->height() - 2 * area->document()->documentMargin();
+        QVERIFY2(textHeight / area->fontMetrics().lineSpacing() >= 8,
+                 qPrintable(QString("%1 pixels").arg(textHeight)));
+
+        for (const char *length : {"comboBox_485toknx_w_length", "comboBox_knxto485_w_length"})
+            window.findChild<QComboBox *>(length)->setCurrentIndex(5); // "2 byte", up to 65535
+        // The names of the widgets that lie partly outside their parent, and of
+        // the boxes narrower or lower than their value needs.
+        const auto misfits = [&window] {
+            QStringList names;
+            for (const QWidget *shown : window.findChildren<QWidget *>()) {
+                if (!shown->isVisibleTo(&window) || shown->isWindow())
+                    continue;
+                const bool box = (qobject_cast<const QSpinBox *>(shown) ||
+                                  qobject_cast<const QComboBox *>(shown)) &&
+                                 shown->objectName() != "comboBoxComm"; // its popup shows all
+                if (!shown->parentWidget()->rect().contains(shown->geometry()) ||
+                    (box && (shown->width() < shown->sizeHint().width() ||
+                             shown->height() < shown->sizeHint().height())))
+                    names << shown->objectName();
+            }
+            return names;
+        };
+        auto *tabs = window.findChild<QTabWidget *>("tabWidget_General");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QTRY_COMPARE(misfits(), QStringList());
+        }
+
+        const int tabsHeight = tabs->height(), areaHeight = area->height();
+        window.resize(window.width(), window.height() + 100);
+        QTRY_VERIFY(tabs->height() > tabsHeight && area->height() > areaHeight);
     }
 
     void catalogueLookups()
