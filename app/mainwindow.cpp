@@ -34,7 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     m_work_para = WorkPara();
     setupReceiveArea(ui->textEditRecv);
-    fillPortList();
+    setupPortList();
     ui->tableWidget_485toknx_w->setRowCount(0);
 
     setupStatusBar();
@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     receiveTimer = makeTimer(3000, true, &MainWindow::sReceiveTimeout);
     readComTimer = makeTimer(50, true, &MainWindow::readComTimeout);
     readBacklogTimer = makeTimer(50, true, &MainWindow::readComTimeout);
+    noAnswerTimer = makeTimer(3000, true, &MainWindow::reportNoAnswer);
 
     setWindowTitle(windowTitle() + " " + programVersion);
     setSendButtonsEnabled(false);
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    stopCapture();
     delete ui;
     if (portOpen)
         myCom->close();

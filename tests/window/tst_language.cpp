@@ -9,9 +9,9 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -104,6 +104,23 @@ private slots:
         QCOMPARE(starts, 0);
         QCOMPARE(started.window->windowTitle(), englishTitle);
         QVERIFY(started.chineseActionEnabled());
+    }
+
+    // A setting that cannot be kept is reported, and no restart offered.
+    void unwritableSettingIsReported()
+    {
+        ScopedWorkDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("config.ini"));
+        StartedWindow started;
+        int starts = 0;
+        setDetachedStarter([&](const QString &, const QStringList &) { return ++starts > 0; });
+        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        started.action("actionChinese_C")->trigger();
+        QCOMPARE(answerer.count(), 1);
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+        QCOMPARE(answerer.last().text, "The language setting could not be saved: config.ini in " +
+                                           dir.path() + " cannot be written.");
+        QCOMPARE(starts, 0);
     }
 
     // OK ends the event loop as main runs it and starts the program detached.
