@@ -175,7 +175,6 @@ private:
     // The port list follows the devices while the port is closed.
     QString extraPortPaths;
     QList<PortEntry> listedPorts;
-    QTimer *portListTimer = nullptr;
 
     // Notes a mode or serial-setting command left unanswered.
     QTimer *noAnswerTimer = nullptr;

@@ -42,16 +42,16 @@ void MainWindow::setupPortList()
     extraPortPaths = qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS");
     ui->comboBoxComm->clear();
     refreshPortList();
-    portListTimer = makeTimer(PortListRefreshMs, false, &MainWindow::refreshPortList);
-    portListTimer->start();
+    makeTimer(PortListRefreshMs, false, &MainWindow::refreshPortList)->start();
     new PressWatcher(ui->comboBoxComm, [this] { refreshPortList(); });
 }
 
 // While the port is closed the list follows the devices that come and go; the
-// selection stays on its device while that is there.
+// selection stays on its device while that is there. An open popup is left
+// as it is.
 void MainWindow::refreshPortList()
 {
-    if (portOpen)
+    if (portOpen || ui->comboBoxComm->view()->isVisible())
         return;
     const QList<PortEntry> ports = listPorts(extraPortPaths);
     if (ports == listedPorts)

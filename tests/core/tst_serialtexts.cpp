@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,15 +115,6 @@ private slots:
         QVERIFY(lines[2].endsWith(" RX 01"));
         QCOMPARE(lines[3].count("FF"), ProtocolCapture::MostBytesPerLine);
         QVERIFY(lines[4].endsWith(" RX FF"));
-
-        QFile full("/dev/full");
-        QVERIFY(full.open(QIODevice::WriteOnly));
-        ProtocolCapture failing(&full);
-        QSignalSpy failed(&failing, &ProtocolCapture::failed);
-        failing.sent(QByteArray(100, 'x'));
-        failing.finish();
-        QCOMPARE(failed.count(), 1);
-        QVERIFY(!failing.isRunning());
     }
 
     // One stream in lines of bounded length, whatever the chunks.

@@ -104,23 +104,14 @@ private slots:
         QCOMPARE(starts, 0);
         QCOMPARE(started.window->windowTitle(), englishTitle);
         QVERIFY(started.chineseActionEnabled());
-    }
 
-    // A setting that cannot be kept is reported, and no restart offered.
-    void unwritableSettingIsReported()
-    {
-        ScopedWorkDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("config.ini"));
-        StartedWindow started;
-        int starts = 0;
-        setDetachedStarter([&](const QString &, const QStringList &) { return ++starts > 0; });
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        // A setting that cannot be kept is reported, and no restart offered.
+        QVERIFY(QFile::remove(dir.filePath("config.ini")) && QDir(dir.path()).mkdir("config.ini"));
         started.action("actionChinese_C")->trigger();
-        QCOMPARE(answerer.count(), 1);
-        QCOMPARE(answerer.last().title, QString("ERROR"));
-        QCOMPARE(answerer.last().text, "The language setting could not be saved: config.ini in " +
-                                           dir.path() + " cannot be written.");
-        QCOMPARE(starts, 0);
+        QCOMPARE(answerer.count(), 2);
+        QCOMPARE(answerer.last().title + ": " + answerer.last().text,
+                 "ERROR: The language setting could not be saved: config.ini in " + dir.path() +
+                     " cannot be written.");
     }
 
     // OK ends the event loop as main runs it and starts the program detached.
@@ -196,6 +187,7 @@ private slots:
             tabs->setCurrentIndex(page);
             QTRY_COMPARE(misfits(), QStringList());
         }
+        QVERIFY2(window.height() <= 700, qPrintable(QString::number(window.height())));
 
         const int tabsHeight = tabs->height(), areaHeight = area->height();
         window.resize(window.width(), window.height() + 100);
