@@ -133,8 +133,8 @@ private:
 
     // Protocol capture
     void startCapture();
-    void stopCapture();
-    void captureFailed(const QString &reason);
+    void endCapture();
+    QString stopCapture();
 
     // Telegram tables
     void setupInputValidators();

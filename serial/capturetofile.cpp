@@ -12,7 +12,7 @@ void MainWindow::on_actionCaptureToFile_triggered(bool checked)
     if (checked)
         startCapture();
     else
-        stopCapture();
+        endCapture();
 }
 
 // Appends to the chosen file what goes over the line from now on.
@@ -36,34 +36,37 @@ void MainWindow::startCapture()
     captureFile = file;
     capture = new ProtocolCapture(captureFile, this);
     // Queued: the capture is ended outside its own write.
-    connect(capture, &ProtocolCapture::failed, this, &MainWindow::captureFailed,
-            Qt::QueuedConnection);
+    connect(capture, &ProtocolCapture::failed, this, &MainWindow::endCapture, Qt::QueuedConnection);
     captureLabel->setText(tr("Capturing to %1").arg(fileName));
     captureLabel->show();
 }
 
-// Writes what is pending and closes the file.
-void MainWindow::stopCapture()
+// Ends the capture, and says so when its file could not be written whole.
+void MainWindow::endCapture()
+{
+    const QString fileName = captureFile ? captureFile->fileName() : QString();
+    const QString failure = stopCapture();
+    if (!failure.isEmpty())
+        QMessageBox::critical(
+            this, tr("ERROR"),
+            tr("The capture has stopped: %1 cannot be written.\n%2").arg(fileName, failure));
+}
+
+// Writes what is pending and closes the file; the reason when some of it
+// could not be written.
+QString MainWindow::stopCapture()
 {
     ui->actionCaptureToFile->setChecked(false);
     captureLabel->hide();
     if (!capture)
-        return;
+        return QString();
     capture->disconnect(this);
     capture->finish();
+    const QString failure =
+        captureFile->error() == QFileDevice::NoError ? QString() : captureFile->errorString();
     delete capture;
     capture = nullptr;
     delete captureFile;
     captureFile = nullptr;
-}
-
-void MainWindow::captureFailed(const QString &reason)
-{
-    if (!capture)
-        return;
-    const QString fileName = captureFile->fileName();
-    stopCapture();
-    QMessageBox::critical(
-        this, tr("ERROR"),
-        tr("The capture has stopped: %1 cannot be written.\n%2").arg(fileName, reason));
+    return failure;
 }
