@@ -242,17 +242,16 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("text");
-        const QByteArray debug = debugFrame;
         const QByteArray working = QByteArray::fromHex("550C0C01776F726B6D6F64650203D80D");
-        QTest::newRow("debug") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("debug") << QByteArray("pushButtonDebug") << debugFrame
                                << QByteArray::fromHex("0C55AABBCCDDEE0D")
                                << "Setting debug mode successfully.";
         QTest::newRow("working") << QByteArray("pushButtonWorkMode") << working
                                  << QByteArray::fromHex("0C5500000000000D")
                                  << "Setting work mode successfully.";
-        QTest::newRow("own start bytes") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("own start bytes") << QByteArray("pushButtonDebug") << debugFrame
                                          << QByteArray::fromHex("550C00000000000D") << QString();
-        QTest::newRow("wrong end") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("wrong end") << QByteArray("pushButtonDebug") << debugFrame
                                    << QByteArray::fromHex("0C55000000000000") << QString();
     }
 
