@@ -16,10 +16,12 @@ int readLanguageSetting()
     return settings.value(languageKey, LanguageEnglish).toInt();
 }
 
-void writeLanguageSetting(int language)
+bool writeLanguageSetting(int language)
 {
     QSettings settings(settingsFile, QSettings::IniFormat);
     settings.setValue(languageKey, language);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 void installLanguage(QTranslator &translator)

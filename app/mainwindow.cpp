@@ -13,13 +13,17 @@ void selectWholeRowsReadOnly(QTableWidget *table)
 }
 
 // The receive area holds the most recent lines only; appending stays cheap.
+// However small the window, it shows at least LeastLinesShown lines.
 void setupReceiveArea(QPlainTextEdit *area)
 {
+    constexpr int LeastLinesShown = 8;
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
     area->setUndoRedoEnabled(false);
     area->setMaximumBlockCount(ReceivedText::MaxLines);
+    area->setMinimumHeight(LeastLinesShown * area->fontMetrics().lineSpacing() +
+                           2 * int(area->document()->documentMargin()) + 2 * area->frameWidth());
 }
 } // namespace
 
@@ -30,7 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     m_work_para = WorkPara();
     setupReceiveArea(ui->textEditRecv);
-    fillPortList();
+    setupPortList();
     ui->tableWidget_485toknx_w->setRowCount(0);
 
     setupStatusBar();
@@ -51,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     receiveTimer = makeTimer(3000, true, &MainWindow::sReceiveTimeout);
     readComTimer = makeTimer(50, true, &MainWindow::readComTimeout);
     readBacklogTimer = makeTimer(50, true, &MainWindow::readComTimeout);
+    noAnswerTimer = makeTimer(3000, true, &MainWindow::reportNoAnswer);
 
     setWindowTitle(windowTitle() + " " + programVersion);
     setSendButtonsEnabled(false);
@@ -59,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    stopCapture();
     delete ui;
     if (portOpen)
         myCom->close();

@@ -2,6 +2,7 @@
 
 #include "downloadframes.h"
 #include "frame.h"
+#include "portlisting.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
 
@@ -9,11 +10,14 @@
 #include <QSerialPort>
 #include <QSqlDatabase>
 
+class QFile;
 class QLabel;
 class QModelIndex;
 class QProgressBar;
 class QTimer;
+class ProtocolCapture;
 struct Project;
+struct TableRowFault;
 
 namespace Ui {
 class MainWindow;
@@ -66,6 +70,7 @@ private slots:
     void on_pushButton_485toknx_w_send_clicked();
     void on_pushButton_1byte_send_p_clicked();
     void on_pushButton_1byte_send_n_clicked();
+    void on_actionCaptureToFile_triggered(bool checked);
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -79,15 +84,17 @@ private:
 
     // Status bar
     void setupStatusBar();
+    QLabel *addStatusNote(const char *name, const QString &text);
     void updateStatusBar();
     void showProgress(const QString &what, int value, int maximum, const QString &format);
     void hideProgress();
 
     // Port connection
-    void fillPortList();
+    void setupPortList();
+    void refreshPortList();
     void openPort();
     void closePort();
-    void showOpenFailure(const QString &reason);
+    void showOpenFailure(const QString &reason, const QString &remedy);
     void setPortSelectorsEnabled(bool enabled);
     void setSendButtonsEnabled(bool enabled);
     void applyComSettings();
@@ -104,6 +111,8 @@ private:
     void sendFrame(const QByteArray &frame);
     void checkReceiveData(const QByteArray &data);
     void followSerialSetting();
+    void sendModeCommand(WorkMode mode, const QByteArray &frame);
+    void reportNoAnswer();
 
     // Device scan
     void scanStep();
@@ -113,6 +122,7 @@ private:
     void adoptScanAnswer(const SerialSettings &settings);
 
     // Download and test telegrams
+    void showRowFault(const TableRowFault &fault);
     void downloadStep();
     void sendTestTelegram(const QString &text);
 
@@ -120,6 +130,11 @@ private:
     void setupLanguageMenu();
     void chooseLanguage(int language);
     void askRestart();
+
+    // Protocol capture
+    void startCapture();
+    void endCapture();
+    QString stopCapture();
 
     // Telegram tables
     void setupInputValidators();
@@ -156,4 +171,17 @@ private:
     bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;
+
+    // The port list follows the devices while the port is closed.
+    QString extraPortPaths;
+    QList<PortEntry> listedPorts;
+
+    // Notes a mode or serial-setting command left unanswered.
+    QTimer *noAnswerTimer = nullptr;
+    QLabel *noAnswerLabel = nullptr;
+
+    // The protocol capture, while one runs.
+    QFile *captureFile = nullptr;
+    ProtocolCapture *capture = nullptr;
+    QLabel *captureLabel = nullptr;
 };

@@ -1,16 +1,21 @@
 // Feeds data through a pseudo-terminal into the real window, offscreen, as
 // fast as the window takes it, and prints the displayed throughput, the
-// longest event-loop stall and the growth of resident memory.
-//   bench_receive [MiB per form, default 40]
+// longest event-loop stall and the growth of resident memory. With --capture
+// the window captures the line into a file meanwhile.
+//   bench_receive [MiB per form, default 40] [--capture]
 
 #include "benchmeasure.h"
+#include "messageboxanswerer.h"
 #include "pseudoterminal.h"
 #include "windowundertest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdio>
@@ -36,14 +41,28 @@ QByteArray sampleData(bool hex)
     return data;
 }
 
-void run(bool hex, qint64 total)
+// Starts the window's capture into the file, as the File menu does.
+void startCapture(WindowUnderTest &w, const QString &file)
+{
+    MessageBoxAnswerer answerer;
+    answerer.answerFileDialog(file);
+    w.widget<QAction>("actionCaptureToFile")->trigger();
+    if (!w.widget<QAction>("actionCaptureToFile")->isChecked())
+        qFatal("cannot capture to %s", qPrintable(file));
+}
+
+void run(bool hex, qint64 total, bool capture)
 {
     PseudoTerminal pty;
+    QTemporaryDir captureDir;
+    const QString captureFile = captureDir.filePath("capture.txt");
     WindowUnderTest w({pty.slavePath()});
     w.window().show();
     w.widget<QCheckBox>("checkBoxHex4Disp")->setChecked(hex);
     if (!w.openPort(pty.slavePath()))
         qFatal("cannot open %s", qPrintable(pty.slavePath()));
+    if (capture)
+        startCapture(w, captureFile);
     QApplication::processEvents();
 
     const double rssBefore = residentMegabytes();
@@ -70,6 +89,9 @@ void run(bool hex, qint64 total)
                 hex ? "hex" : "text", mib, seconds, mib / seconds, stalls.longestMs(),
                 residentMegabytes() - rssBefore,
                 w.widget<QPlainTextEdit>("textEditRecv")->document()->blockCount());
+    if (capture)
+        std::printf("     capture file %.1f MiB\n",
+                    QFileInfo(captureFile).size() / (1024.0 * 1024.0));
 }
 } // namespace
 
@@ -77,8 +99,10 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const qint64 mib = argc > 1 ? QByteArray(argv[1]).toLongLong() : 40;
-    run(true, mib * 1024 * 1024);
-    run(false, mib * 1024 * 1024);
+    QStringList arguments = app.arguments().mid(1);
+    const bool capture = arguments.removeAll("--capture") > 0;
+    const qint64 mib = arguments.isEmpty() ? 40 : arguments.first().toLongLong();
+    run(true, mib * 1024 * 1024, capture);
+    run(false, mib * 1024 * 1024, capture);
     return 0;
 }

@@ -643,5 +643,51 @@ Check the cable and the adapter, then open the port again.</source>
         <source>USB vendor:product: %1</source>
         <translation>USB 厂商:产品：%1</translation>
     </message>
+    <message>
+        <source>Capture to file…</source>
+        <translation>捕获到文件…</translation>
+    </message>
+    <message>
+        <source>The language setting could not be saved: config.ini in %1 cannot be written.</source>
+        <translation>无法保存语言设置：%1 中的 config.ini 不能写入。</translation>
+    </message>
+    <message>
+        <source>No answer from the gateway</source>
+        <translation>网关没有应答</translation>
+    </message>
+    <message>
+        <source>Capture to file</source>
+        <translation>捕获到文件</translation>
+    </message>
+    <message>
+        <source>Capture (*.txt *.log);;All (*.*)</source>
+        <translation>捕获文件 (*.txt *.log);;所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Cannot capture to %1:
+%2</source>
+        <translation>无法捕获到 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Capturing to %1</source>
+        <translation>正在捕获到 %1</translation>
+    </message>
+    <message>
+        <source>The capture has stopped: %1 cannot be written.
+%2</source>
+        <translation>捕获已停止：%1 不能写入。
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing was downloaded: row %1 of &quot;%2&quot; cannot be sent.
+%3: %4</source>
+        <translation>没有下载任何数据：“%2”的第 %1 行不能发送。
+%3：%4</translation>
+    </message>
+    <message>
+        <source>Choose the baud rate, the stop bits and the parity under &quot;Serial Options&quot; first.</source>
+        <translation>请先在“串口选项”中选择波特率、停止位和校验位。</translation>
+    </message>
 </context>
 </TS>

@@ -1,21 +1,12 @@
 #include "mainwindow.h"
+#include "openfailure.h"
 #include "portnames.h"
 #include "portsettings.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QTimer>
-
-void MainWindow::fillPortList()
-{
-    QStringList found;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        found << info.portName();
-    ui->comboBoxComm->clear();
-    ui->comboBoxComm->addItems(portEntries(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"), found));
-}
 
 void MainWindow::on_pushButtonOpen_clicked()
 {
@@ -29,7 +20,7 @@ void MainWindow::openPort()
 {
     const std::optional<QString> name = systemPortName(ui->comboBoxComm->currentText());
     if (!name) {
-        showOpenFailure(QString());
+        showOpenFailure(QString(), QString());
         return;
     }
     delete myCom;
@@ -37,9 +28,10 @@ void MainWindow::openPort()
     myCom->setReadBufferSize(ReceivedText::DisplayChunk);
     if (!myCom->open(QIODevice::ReadWrite)) {
         const QString reason = myCom->errorString();
+        const QString remedy = openFailureRemedy(myCom->error(), *name);
         delete myCom;
         myCom = nullptr;
-        showOpenFailure(reason);
+        showOpenFailure(reason, remedy);
         return;
     }
     applyComSettings();
@@ -57,6 +49,7 @@ void MainWindow::openPort()
 void MainWindow::closePort()
 {
     myCom->close();
+    noAnswerTimer->stop();
     ui->groupBox_operation->setEnabled(false);
     setPortSelectorsEnabled(true);
     setSendButtonsEnabled(false);
@@ -65,12 +58,13 @@ void MainWindow::closePort()
     updateStatusBar();
 }
 
-void MainWindow::showOpenFailure(const QString &reason)
+// The system's reason and what the user can do about it below the two lines.
+void MainWindow::showOpenFailure(const QString &reason, const QString &remedy)
 {
     QMessageBox box(QMessageBox::Critical, tr("ERROR"),
                     tr("Cannot open the port\nCheck to see if the serial port is occupied"),
                     QMessageBox::Ok, this);
-    box.setInformativeText(reason);
+    box.setInformativeText(remedy.isEmpty() ? reason : reason + "\n\n" + remedy);
     box.exec();
 }
 
@@ -133,6 +127,7 @@ void MainWindow::closeLostPort()
     if (!portOpen)
         return;
     closePort();
+    stopCapture();
     if (scanning) {
         endScan();
         scanMatrix.clear();

@@ -58,11 +58,6 @@ QList<PortEntry> listPorts(const QString &extraPorts)
     return entries;
 }
 
-QList<PortEntry> listPorts()
-{
-    return listPorts(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"));
-}
-
 QString portDetails(const PortEntry &entry)
 {
     QStringList lines{entry.path};

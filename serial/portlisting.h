@@ -22,8 +22,6 @@ struct PortEntry
 // then the machine's serial ports by device path (a path already listed is
 // not repeated). On Windows: the "COM" ports by name.
 QList<PortEntry> listPorts(const QString &extraPorts);
-// The same with the paths of RS485CONFIG_EXTRA_PORTS.
-QList<PortEntry> listPorts();
 
 // What is known of the port, one "Label: value" line each (translated); the
 // path alone when nothing is known.

@@ -1,15 +1,5 @@
 #include "portnames.h"
 
-QStringList portEntries(const QString &extraPorts, const QStringList &foundPortNames)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(extraPorts);
-    return windowsPortEntries(foundPortNames);
-#else
-    return extraPorts.split(':', Qt::SkipEmptyParts) + foundPortNames;
-#endif
-}
-
 QStringList windowsPortEntries(const QStringList &foundPortNames)
 {
     QStringList entries;

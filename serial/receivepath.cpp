@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "protocolcapture.h"
 #include "ui_mainwindow.h"
 
 #include <QSerialPort>
@@ -42,6 +43,8 @@ void MainWindow::showReceiveData(const QByteArray &data)
 {
     if (data.isEmpty())
         return;
+    if (capture)
+        capture->received(data);
     ui->textEditRecv->moveCursor(QTextCursor::End);
     const QString text = receivedText.append(data, ui->checkBoxHex4Disp->isChecked());
     rxCount += data.size();
