@@ -25,6 +25,9 @@ QList<PortEntry> listPorts(const QString &extraPorts);
 // The same with the paths of RS485CONFIG_EXTRA_PORTS.
 QList<PortEntry> listPorts();
 
+// A USB vendor or product id as four lower-case hexadecimal digits: "0403".
+QString usbIdText(quint16 id);
+
 // What is known of the port, one "Label: value" line each (translated); the
 // path alone when nothing is known.
 QString portDetails(const PortEntry &entry);
