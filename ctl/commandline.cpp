@@ -252,7 +252,8 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
     if (invocation.command == CtlCommand::Monitor && invocation.ports.size() > 1)
         return QStringLiteral("monitor watches one port");
     const std::optional<SerialSettings> line = serialSettingsFromTexts(
-        parser.value(o.baud), parser.value(o.stopBits), parser.value(o.parity));
+        valueOf(parser, offered, o.baud), valueOf(parser, offered, o.stopBits),
+        valueOf(parser, offered, o.parity));
     if (!line)
         return QStringLiteral("--baud takes one of %1, --stop-bits 1, 1.5 or 2, --parity none, "
                               "odd or even")

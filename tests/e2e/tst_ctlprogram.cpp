@@ -162,7 +162,7 @@ private slots:
         QTest::newRow("unknown mode")
             << QStringList{"mode", "sleep", "--port", "PORT"} << "mode takes debug or working";
         QTest::newRow("unknown baud rate")
-            << QStringList{"scan", "--port", "PORT", "--baud", "1234"} << "--baud takes";
+            << QStringList{"mode", "debug", "--port", "PORT", "--baud", "1234"} << "--baud takes";
         QTest::newRow("incomplete telegram")
             << QStringList{"send", "01 0", "--port", "PORT"} << "\"01 0\" is not a telegram";
         QTest::newRow("port that cannot be opened")
@@ -185,6 +185,17 @@ private slots:
         QCOMPARE(outcome.exitCode, 2);
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
         QCOMPARE(gateway->bytesReceived(), 0);
+    }
+
+    void scanPrintsTheSettingsFound()
+    {
+        auto gateway = std::make_unique<GatewayEmulator>(SerialSettings{0, 0, 1});
+        gateway->setLog(&log);
+        const Outcome outcome = rs485ctl({"scan", "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, 0);
+        const QRegularExpression found(
+            " done +1 +0 +\\d+\\.\\d s +at 2400 baud, 1 stop bit, ODD\n");
+        QVERIFY2(outcome.out.contains(found), qPrintable(outcome.out));
     }
 
     // The gateway program at 115200 baud and 2 stop bits takes a download in
