@@ -1,7 +1,8 @@
 // Downloads full tables (512, 256 and 512 rows: 1,281 frames) with rs485ctl to
 // one and to eight virtual gateways at once, each its own gateway-emulator
 // process with immediate answers, and prints for each run the wall time, the
-// CPU time of rs485ctl and its CPU time per frame.
+// CPU time of rs485ctl and its CPU time per frame; then the CPU time the
+// gateways took per run, which shares the machine's cores with rs485ctl.
 //   bench_ctl <rs485ctl> <gateway-emulator> [runs, default 3]
 
 #include "projectwriter.h"
@@ -100,10 +101,13 @@ int main(int argc, char *argv[])
                         count, count > 1 ? "s" : "", frames, wallMs, cpuMs,
                         cpuMs / (frames * count));
         }
+        const double cpuBefore = childrenCpuMs();
         for (const auto &gateway : gateways) {
             gateway->terminate();
             gateway->waitForFinished();
         }
+        std::printf("%d gateway%s: gateway CPU %.0f ms per run\n", count, count > 1 ? "s" : "",
+                    (childrenCpuMs() - cpuBefore) / runs);
     }
     return 0;
 }

@@ -49,7 +49,8 @@ const CommandInfo commandInfos[] = {
      "File > Export) to the gateway: the table sizes, then one frame per row, each sent\n"
      "once the one before is answered. Every row is checked first as the window's editors\n"
      "check what is typed; a row that fails is named (table, row counted from 1, column)\n"
-     "and nothing is sent. A failed download names the table and row that went unanswered."},
+     "and nothing is sent, as when a table holds more rows than a gateway takes (512, 256\n"
+     "and 512). A failed download names the table and row that went unanswered."},
     {CtlCommand::Send, "send", "HEX --port P", "Put one raw test telegram on the line.",
      "Puts one test telegram on the line raw, as the window's Send buttons do: HEX is 1 to\n"
      "64 bytes, each two hexadecimal digits, separated by a space or \"-\" (quote it:\n"

@@ -54,6 +54,10 @@ GatewayJob *GatewayRun::createJob(const QString &port)
 
 void GatewayRun::start()
 {
+    if (interruptingSignal) { // before anything was sent
+        emit finished(exitCodeOf({}, interruptingSignal));
+        return;
+    }
     for (const QString &port : invocation.ports)
         jobs << createJob(port);
     const bool redrawn = errIsTerminal() && invocation.command != CtlCommand::Monitor;
@@ -73,12 +77,9 @@ void GatewayRun::interrupt(int signalNumber)
 
 void GatewayRun::jobEnded()
 {
-    for (const GatewayJob *job : std::as_const(jobs))
-        if (job->isRunning())
-            return;
-    if (ended)
+    // Each job ends once; one that cannot open its port ends while the run starts.
+    if (++endedJobs < jobs.size())
         return;
-    ended = true;
     display->finish();
     QList<JobReport> reports;
     for (const GatewayJob *job : std::as_const(jobs))

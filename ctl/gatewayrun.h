@@ -43,5 +43,5 @@ private:
     QList<GatewayJob *> jobs;
     ProgressDisplay *display = nullptr;
     std::optional<int> interruptingSignal;
-    bool ended = false;
+    qsizetype endedJobs = 0;
 };

@@ -87,8 +87,10 @@ QString ProgressDisplay::lineOf(const GatewayJob *job) const
     const GatewayTask *task = job->currentTask();
     if (!task)
         return port + QLatin1String("opening");
+    const int resends = job->resends();
     const QString retries =
-        job->resends() > 0 ? QStringLiteral("  %1 retries").arg(job->resends()) : QString();
+        resends > 0 ? QStringLiteral("  %1 %2").arg(resends).arg(resends == 1 ? "retry" : "retries")
+                    : QString();
     return port + task->name().leftJustified(16) +
            QStringLiteral("%1/%2 ").arg(task->done()).arg(task->total()) +
            bar(task->done(), task->total()) + retries;

@@ -55,10 +55,11 @@ void SerialLine::applySettings(const SerialSettings &settings)
     });
 }
 
+// Handed to the device at once, without waiting for the event loop.
 void SerialLine::write(const QByteArray &bytes)
 {
-    if (port.isOpen())
-        port.write(bytes);
+    if (port.isOpen() && port.write(bytes) == bytes.size())
+        port.flush();
 }
 
 void SerialLine::readAvailable()

@@ -165,9 +165,6 @@ private slots:
             << QStringList{"mode", "debug", "--port", "PORT", "--baud", "1234"} << "--baud takes";
         QTest::newRow("incomplete telegram")
             << QStringList{"send", "01 0", "--port", "PORT"} << "\"01 0\" is not a telegram";
-        QTest::newRow("port that cannot be opened")
-            << QStringList{"mode", "debug", "--port", "/dev/rs485ctl-none"}
-            << "/dev/rs485ctl-none: cannot open: No such file or directory";
     }
 
     void badInputSendsNothing()
@@ -185,6 +182,20 @@ private slots:
         QCOMPARE(outcome.exitCode, 2);
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
         QCOMPARE(gateway->bytesReceived(), 0);
+    }
+
+    // Exit 2 names the port, with the system's reason; the other port is served.
+    void portThatCannotBeOpened()
+    {
+        const auto gateway = startGateway();
+        const Outcome outcome = rs485ctl(
+            {"mode", "debug", "--port", "/dev/rs485ctl-none", "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, 2);
+        QVERIFY2(outcome.out.contains(QRegularExpression(
+                     "\n/dev/rs485ctl-none +cannot open .* No such file or directory\n")),
+                 qPrintable(outcome.out));
+        QVERIFY(outcome.out.contains(QRegularExpression(" done +1 +0 .* in debug mode\n")));
+        QCOMPARE(gateway->operatingMode(), DebugMode);
     }
 
     void scanPrintsTheSettingsFound()
