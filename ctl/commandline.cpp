@@ -145,8 +145,10 @@ struct GatewayOptions
                                     "(up to 81 probes, 400 ms each) and go on at those; each port "
                                     "keeps its own. --baud, --stop-bits and --parity are then "
                                     "where the scan starts from, no more."};
-    QCommandLineOption timeout{
-        "timeout", "Wait this many milliseconds for each answer (default 3000).", "ms", "3000"};
+    QCommandLineOption timeout{"timeout",
+                               "Wait this many seconds for each answer, for example 0.5 "
+                               "(default 3).",
+                               "seconds", "3"};
     QCommandLineOption retries{"retries",
                                "Send an unanswered frame again up to this many times (default "
                                "2). Table-size and row frames are safe to send again: the "
@@ -226,6 +228,16 @@ std::optional<int> numberIn(const QString &text, int lowest, int highest)
     return number;
 }
 
+// Seconds from 0.001 to 3600 as milliseconds.
+std::optional<int> millisecondsIn(const QString &seconds)
+{
+    bool ok = false;
+    const double ms = seconds.toDouble(&ok) * 1000;
+    if (!ok || !(ms >= 1 && ms <= 3600000))
+        return std::nullopt;
+    return qRound(ms);
+}
+
 bool offers(const QList<QCommandLineOption> &offered, const QCommandLineOption &option)
 {
     return std::any_of(offered.cbegin(), offered.cend(), [&option](const auto &candidate) {
@@ -262,10 +274,10 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
     invocation.line = *line;
     invocation.scanFirst = offers(offered, o.scan) && parser.isSet(o.scan);
     invocation.json = offers(offered, o.json) && parser.isSet(o.json);
-    const std::optional<int> timeout = numberIn(valueOf(parser, offered, o.timeout), 1, 3600000);
+    const std::optional<int> timeout = millisecondsIn(valueOf(parser, offered, o.timeout));
     const std::optional<int> retries = numberIn(valueOf(parser, offered, o.retries), 0, 1000);
     if (!timeout)
-        return QStringLiteral("--timeout takes milliseconds from 1 to 3600000");
+        return QStringLiteral("--timeout takes seconds from 0.001 to 3600");
     if (!retries)
         return QStringLiteral("--retries takes a count from 0 to 1000");
     invocation.limits = {*timeout, *retries};

@@ -88,7 +88,7 @@ private slots:
             gateways.back()->setRequireDebugMode(true);
         }
         const Outcome outcome =
-            rs485ctl({"download", projectPath, "--commission", "--json", "--timeout", "300",
+            rs485ctl({"download", projectPath, "--commission", "--json", "--timeout", "0.3",
                       "--retries", "1", "--port", gateways[0]->portPath(), "--port",
                       gateways[1]->portPath(), "--port", gateways[2]->portPath()});
         QCOMPARE(outcome.exitCode, 1);
@@ -135,7 +135,7 @@ private slots:
         faults.dropped = {{firstDropped, lastDropped}};
         const auto gateway = startGateway(faults);
         const Outcome outcome =
-            rs485ctl({"download", projectPath, "--port", gateway->portPath(), "--timeout", "300"});
+            rs485ctl({"download", projectPath, "--port", gateway->portPath(), "--timeout", "0.3"});
         QCOMPARE(outcome.exitCode, exitCode);
         QVERIFY2(outcome.err.contains(reported), qPrintable(outcome.err));
         const QRegularExpression summary(
