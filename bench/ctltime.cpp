@@ -5,14 +5,13 @@
 // gateways took per run, which shares the machine's cores with rs485ctl.
 //   bench_ctl <rs485ctl> <gateway-emulator> [runs, default 3]
 
-#include "projectwriter.h"
+#include "projectfiles.h"
 #include "sampletables.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,17 +27,6 @@ double childrenCpuMs()
     getrusage(RUSAGE_CHILDREN, &usage);
     const auto ms = [](const timeval &time) { return time.tv_sec * 1e3 + time.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
-
-void writeProject(const QString &path, const TelegramTables &tables)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bench");
-        db.setDatabaseName(path);
-        if (!db.open() || !writeProjectFile(db, {{2, 0, 0}, tables}))
-            qFatal("cannot write %s", qPrintable(path));
-    }
-    QSqlDatabase::removeDatabase("bench");
 }
 
 using Gateways = std::vector<std::unique_ptr<QProcess>>;
@@ -86,7 +74,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString project = dir.filePath("full.db");
     const TelegramTables tables = SampleTables(1).make(512, 256, 512);
-    writeProject(project, tables);
+    if (!writeProjectAt(project, tables))
+        qFatal("cannot write %s", qPrintable(project));
     const int frames = downloadFrameCount(tables);
 
     for (const int count : {1, 8}) {

@@ -1,5 +1,5 @@
 #include "gatewayemulator.h"
-#include "projectwriter.h"
+#include "projectfiles.h"
 #include "pseudoterminal.h"
 #include "sampletables.h"
 #include "tablecomparison.h"
@@ -10,7 +10,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,17 +36,6 @@ Outcome rs485ctl(const QStringList &arguments, int timeoutMs = 60000)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-bool writeProject(const QString &path, const TelegramTables &tables)
-{
-    bool written = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ctl");
-        db.setDatabaseName(path);
-        written = db.open() && writeProjectFile(db, {DefaultGatewaySettings, tables});
-    }
-    QSqlDatabase::removeDatabase("ctl");
-    return written;
-}
 } // namespace
 
 // rs485ctl as a user runs it, against virtual gateways.
@@ -73,7 +61,7 @@ private slots:
     void initTestCase()
     {
         projectPath = dir.filePath("project.db");
-        QVERIFY(writeProject(projectPath, tables));
+        QVERIFY(writeProjectAt(projectPath, tables));
     }
 
     // Two gateways are commissioned while the silent third fails; each
@@ -174,7 +162,7 @@ private slots:
         TelegramTables badRow = tables;
         badRow.rows1Byte[1].addr = "0/0/0";
         const QString badProject = dir.filePath("bad-row.db");
-        QVERIFY(writeProject(badProject, badRow));
+        QVERIFY(writeProjectAt(badProject, badRow));
         const auto gateway = startGateway();
         arguments.replaceInStrings(QRegularExpression("^PORT$"), gateway->portPath());
         arguments.replaceInStrings(QRegularExpression("^PROJECT$"), badProject);
