@@ -36,10 +36,16 @@ void GatewayJob::start()
         Qt::SingleShotConnection);
 }
 
+// What the step in progress had done goes into the report.
 void GatewayJob::stop()
 {
-    if (running)
-        finish(JobResult::Interrupted, QStringLiteral("interrupted"));
+    if (!running)
+        return;
+    const GatewayTask *task = taskRunning ? currentTask() : nullptr;
+    QString message = QStringLiteral("interrupted");
+    if (task && task->total() > 0)
+        message += QStringLiteral(" after %1 of %2 frames").arg(task->done()).arg(task->total());
+    finish(JobResult::Interrupted, message);
 }
 
 void GatewayJob::runTask(int index)
