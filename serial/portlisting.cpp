@@ -20,12 +20,12 @@ PortEntry entryOf(const QSerialPortInfo &info, const QString &path)
         entry.productId = info.productIdentifier();
     return entry;
 }
+} // namespace
 
-QString usbId(quint16 id)
+QString usbIdText(quint16 id)
 {
     return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0'));
 }
-} // namespace
 
 bool PortEntry::operator==(const PortEntry &other) const
 {
@@ -70,7 +70,7 @@ QString portDetails(const PortEntry &entry)
     add(QT_TRANSLATE_NOOP("MainWindow", "Serial number: %1"), entry.serialNumber);
     if (entry.vendorId || entry.productId)
         add(QT_TRANSLATE_NOOP("MainWindow", "USB vendor:product: %1"),
-            usbId(entry.vendorId.value_or(0)) + QLatin1Char(':') +
-                usbId(entry.productId.value_or(0)));
+            usbIdText(entry.vendorId.value_or(0)) + QLatin1Char(':') +
+                usbIdText(entry.productId.value_or(0)));
     return lines.join(QLatin1Char('\n'));
 }

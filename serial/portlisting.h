@@ -23,6 +23,9 @@ struct PortEntry
 // not repeated). On Windows: the "COM" ports by name.
 QList<PortEntry> listPorts(const QString &extraPorts);
 
+// A USB vendor or product id as four lower-case hexadecimal digits: "0403".
+QString usbIdText(quint16 id);
+
 // What is known of the port, one "Label: value" line each (translated); the
 // path alone when nothing is known.
 QString portDetails(const PortEntry &entry);

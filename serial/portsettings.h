@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -27,3 +29,7 @@ struct PortTexts
 };
 
 PortSettings portSettingsFromTexts(const PortTexts &texts);
+
+// The line parameters of item indexes, as the connection selectors showing
+// those items give them: 8 data bits, no flow control. The indexes must be valid.
+PortSettings portSettingsOf(const SerialSettings &items);

@@ -24,3 +24,15 @@ const QStringList &typeKnxTo485Texts()
     static const QStringList texts = {"write", "read", "response"};
     return texts;
 }
+
+const QStringList &stopBitTexts()
+{
+    static const QStringList texts = {"1", "1.5", "2"};
+    return texts;
+}
+
+const QStringList &parityTexts()
+{
+    static const QStringList texts = {"None", "ODD", "EVEN"};
+    return texts;
+}

@@ -1,5 +1,18 @@
 #include "telegramtables.h"
 
+int mostRows(TelegramTable table)
+{
+    switch (table) {
+    case TelegramTable::Tele485ToKnxW:
+        return Tele485ToKnxW::mostRows;
+    case TelegramTable::Tele1Byte:
+        return Tele1Byte::mostRows;
+    case TelegramTable::TeleKnxTo485W:
+        return TeleKnxTo485W::mostRows;
+    }
+    Q_UNREACHABLE();
+}
+
 int TelegramTables::rowCount(TelegramTable table) const
 {
     switch (table) {
@@ -39,4 +52,12 @@ void TelegramTables::setCells(TelegramTable table, const QList<QStringList> &row
         rowsKnxTo485W = recordsFromCells<TeleKnxTo485W>(rows);
         break;
     }
+}
+
+std::optional<TelegramTable> TelegramTables::oversizedTable() const
+{
+    for (const TelegramTable table : telegramTables)
+        if (rowCount(table) > mostRows(table))
+            return table;
+    return std::nullopt;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "projectwriter.h"
+
+#include <QSqlDatabase>
+
+// Writes a project file of the tables (serial options 9600 baud, 1 stop bit,
+// None) through a connection of its own; false when it cannot.
+inline bool writeProjectAt(const QString &path, const TelegramTables &tables)
+{
+    const QString connection = QStringLiteral("projectfiles");
+    bool written = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        written = db.open() && writeProjectFile(db, {{2, 0, 0}, tables});
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return written;
+}
