@@ -2,6 +2,7 @@
 
 #include "downloadframes.h"
 #include "frame.h"
+#include "groupaddressbook.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
 
@@ -66,6 +67,8 @@ private slots:
     void on_pushButton_485toknx_w_send_clicked();
     void on_pushButton_1byte_send_p_clicked();
     void on_pushButton_1byte_send_n_clicked();
+    void on_actionImportGroupAddresses_triggered();
+    void on_actionGroupAddresses_triggered();
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -132,6 +135,12 @@ private:
     void showProject(const Project &project);
     void releaseConnection();
 
+    // Group addresses: completion in the address fields, hints in the tables
+    void setupGroupAddresses();
+    void showGroupAddressBook(const GroupAddressBook &book);
+    void markRows(TelegramTable table, int first, int last);
+    void takeGroupAddress(TelegramTable table, const QString &address);
+
     Ui::MainWindow *ui;
     QSqlDatabase db; // the default connection, open only while an export or import runs
     QTimer *receiveTimer = nullptr;
@@ -156,4 +165,5 @@ private:
     bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;
+    GroupAddressBook groupAddressBook; // imported from an ETS export
 };

@@ -1,0 +1,46 @@
+#include "addresscompleter.h"
+
+#include "addresssearch.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardItemModel>
+
+namespace {
+constexpr int MostListed = 50;
+constexpr int AddressRole = Qt::UserRole;
+} // namespace
+
+AddressCompleter::AddressCompleter(QLineEdit *field, const GroupAddressBook &book)
+    : QObject(field)
+    , book(book)
+    , completer(new QCompleter(this))
+    , matches(new QStandardItemModel(this))
+{
+    completer->setModel(matches);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setWidget(field);
+    connect(field, &QLineEdit::textEdited, this, &AddressCompleter::offer);
+    connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) { emit chosen(index.data(AddressRole).toString()); });
+}
+
+void AddressCompleter::offer(const QString &typed)
+{
+    matches->clear();
+    const bool searching = !typed.trimmed().isEmpty();
+    for (const GroupAddressEntry &entry : book.entries()) {
+        if (!searching || matches->rowCount() == MostListed)
+            break;
+        if (!matchesSearch(entry, typed))
+            continue;
+        auto *item = new QStandardItem(completionText(entry));
+        item->setData(entry.address, AddressRole);
+        matches->appendRow(item);
+    }
+    if (matches->rowCount() > 0)
+        completer->complete();
+    else
+        completer->popup()->hide();
+}
