@@ -5,7 +5,10 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 namespace {
 constexpr int MostListed = 50;
@@ -39,8 +42,14 @@ void AddressCompleter::offer(const QString &typed)
         item->setData(entry.address, AddressRole);
         matches->appendRow(item);
     }
-    if (matches->rowCount() > 0)
-        completer->complete();
-    else
-        completer->popup()->hide();
+    QAbstractItemView *popup = completer->popup();
+    if (matches->rowCount() == 0) {
+        popup->hide();
+        return;
+    }
+    // As wide as the entries, however narrow the field.
+    QRect below = completer->widget()->rect();
+    below.setWidth(std::max(below.width(), popup->sizeHintForColumn(0) +
+                                               popup->verticalScrollBar()->sizeHint().width()));
+    completer->complete(below);
 }

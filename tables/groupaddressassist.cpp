@@ -64,7 +64,8 @@ void MainWindow::markRows(TelegramTable table, int first, int last)
         const QTableWidgetItem *length = rows->item(row, lengthColumn(table));
         const AddressHint hint =
             addressHint(groupAddressBook, address->text(), length ? length->text() : QString());
-        address->setToolTip(hint.toolTip);
+        if (address->toolTip() != hint.toolTip)
+            address->setToolTip(hint.toolTip);
         if (hint.marked == address->icon().isNull())
             address->setIcon(hint.marked ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
                                          : QIcon());

@@ -101,6 +101,15 @@ private slots:
                      {field("1byte_addr")->text(), field("1byte_name")->text(), length("1byte")}),
                  QStringList({"1/2/3", "Ceiling light", "1 byte"}));
         QCOMPARE(complete("1byte", "1/3", 0), QStringList());
+
+        // A file that is no export leaves the book as it was; another export replaces it.
+        importGroupAddresses(*w, *answerer, "Name;Addr\nHall;2/1/1\n");
+        QCOMPARE(std::pair(answerer->last().title, answerer->last().icon),
+                 std::pair(QString("ERROR"), QMessageBox::Critical));
+        QVERIFY(answerer->last().text.startsWith("No header line"));
+        QCOMPARE(groupAddressRows(*w).size(), 2);
+        importGroupAddresses(*w, *answerer, "Group name,Address\nHall,2/1/1\n");
+        QCOMPARE(groupAddressRows(*w), Rows({{"2/1/1", "Hall", "", "", "", "", ""}}));
     }
 
     // Marks follow the rows and the book, whichever way they change, and
