@@ -106,8 +106,8 @@ void MainWindow::showProject(const Project &project)
     ui->comboBoxBaudRate_set->setCurrentIndex(project.serialOptions.baudIndex);
     ui->comboBoxStopBit_set->setCurrentIndex(project.serialOptions.stopBitIndex);
     ui->comboBoxParity_set->setCurrentIndex(project.serialOptions.parityIndex);
-    showTables(*ui, project.tables);
     showGroupAddressBook(project.groupAddresses);
+    showTables(*ui, project.tables);
 }
 
 // Unregisters the connection once no handle refers to it any more.

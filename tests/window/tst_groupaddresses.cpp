@@ -132,6 +132,12 @@ private slots:
                                               "DPST-1-1", "", "485 to KNX: 1"},
                                              {"1/2/4", "Dimmer", "Lighting", "Ground floor",
                                               "DPT-5", "", "485 to KNX: 2"}}));
+        w->widget<QAction>("actionGroupAddresses")->trigger();
+        auto *view = w->widget<QDialog>("groupAddressesDialog");
+        QTest::keyClicks(view->findChild<QLineEdit *>("lineEditGroupAddressSearch"), "dim");
+        const auto *list = view->findChild<QTableWidget *>("tableWidgetGroupAddresses");
+        QCOMPARE(std::pair(list->isRowHidden(0), list->isRowHidden(1)), std::pair(true, false));
+        delete view;
 
         // The panel holds row C; given the dimmer's address it updates row B.
         table()->setCurrentCell(1, 0);
