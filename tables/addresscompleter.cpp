@@ -32,15 +32,14 @@ AddressCompleter::AddressCompleter(QLineEdit *field, const GroupAddressBook &boo
 void AddressCompleter::offer(const QString &typed)
 {
     matches->clear();
-    const bool searching = !typed.trimmed().isEmpty();
     for (const GroupAddressEntry &entry : book.entries()) {
-        if (!searching || matches->rowCount() == MostListed)
+        if (typed.trimmed().isEmpty() || matches->rowCount() == MostListed)
             break;
-        if (!matchesSearch(entry, typed))
-            continue;
-        auto *item = new QStandardItem(completionText(entry));
-        item->setData(entry.address, AddressRole);
-        matches->appendRow(item);
+        if (matchesSearch(entry, typed)) {
+            auto *item = new QStandardItem(completionText(entry));
+            item->setData(entry.address, AddressRole);
+            matches->appendRow(item);
+        }
     }
     QAbstractItemView *popup = completer->popup();
     if (matches->rowCount() == 0) {
