@@ -49,6 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
         selectWholeRowsReadOnly(table);
     setupInputValidators();
+    setupGroupAddresses();
 
     scanMatrix.clear();
     scanTimer = makeTimer(400, false, &MainWindow::sScanTimeout);

@@ -3,6 +3,7 @@
 #include "downloadframes.h"
 #include "frame.h"
 #include "portlisting.h"
+#include "groupaddressbook.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
 
@@ -71,6 +72,8 @@ private slots:
     void on_pushButton_1byte_send_p_clicked();
     void on_pushButton_1byte_send_n_clicked();
     void on_actionCaptureToFile_triggered(bool checked);
+    void on_actionImportGroupAddresses_triggered();
+    void on_actionGroupAddresses_triggered();
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -147,6 +150,12 @@ private:
     void showProject(const Project &project);
     void releaseConnection();
 
+    // Group addresses: completion in the address fields, hints in the tables
+    void setupGroupAddresses();
+    void showGroupAddressBook(const GroupAddressBook &book);
+    void markRows(TelegramTable table, int first, int last);
+    void takeGroupAddress(TelegramTable table, const QString &address);
+
     Ui::MainWindow *ui;
     QSqlDatabase db; // the default connection, open only while an export or import runs
     QTimer *receiveTimer = nullptr;
@@ -184,4 +193,5 @@ private:
     QFile *captureFile = nullptr;
     ProtocolCapture *capture = nullptr;
     QLabel *captureLabel = nullptr;
+    GroupAddressBook groupAddressBook; // imported from an ETS export
 };

@@ -64,6 +64,7 @@ void MainWindow::on_actionExport_E_triggered()
 void MainWindow::on_actionClose_C_triggered()
 {
     clearAllTables();
+    showGroupAddressBook(GroupAddressBook());
 }
 
 // Points the default connection at the file and opens it; SQLite creates a
@@ -95,6 +96,7 @@ Project MainWindow::currentProject() const
                              ui->comboBoxStopBit_set->currentIndex(),
                              ui->comboBoxParity_set->currentIndex()};
     project.tables = tablesOf(*ui);
+    project.groupAddresses = groupAddressBook;
     return project;
 }
 
@@ -104,6 +106,7 @@ void MainWindow::showProject(const Project &project)
     ui->comboBoxBaudRate_set->setCurrentIndex(project.serialOptions.baudIndex);
     ui->comboBoxStopBit_set->setCurrentIndex(project.serialOptions.stopBitIndex);
     ui->comboBoxParity_set->setCurrentIndex(project.serialOptions.parityIndex);
+    showGroupAddressBook(project.groupAddresses);
     showTables(*ui, project.tables);
 }
 

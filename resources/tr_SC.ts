@@ -689,5 +689,117 @@ Check the cable and the adapter, then open the port again.</source>
         <source>Choose the baud rate, the stop bits and the parity under &quot;Serial Options&quot; first.</source>
         <translation>请先在“串口选项”中选择波特率、停止位和校验位。</translation>
     </message>
+    <message>
+        <source>Import group addresses…</source>
+        <translation>导入组地址…</translation>
+    </message>
+    <message>
+        <source>Group addresses…</source>
+        <translation>组地址…</translation>
+    </message>
+    <message>
+        <source>Not in the imported group addresses</source>
+        <translation>不在导入的组地址中</translation>
+    </message>
+    <message>
+        <source>Its datapoint type needs the length %1.</source>
+        <translation>其数据点类型要求长度为 %1。</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Main group</source>
+        <translation>主组</translation>
+    </message>
+    <message>
+        <source>Middle group</source>
+        <translation>中间组</translation>
+    </message>
+    <message>
+        <source>Datapoint type</source>
+        <translation>数据点类型</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Used in</source>
+        <translation>使用位置</translation>
+    </message>
+    <message>
+        <source>Group addresses</source>
+        <translation>组地址</translation>
+    </message>
+    <message>
+        <source>Search by address or name</source>
+        <translation>按地址或名称搜索</translation>
+    </message>
+    <message>
+        <source>No header line of an ETS group address export was found: it names the columns &quot;Group name&quot; and &quot;Address&quot;, or &quot;Main&quot;, &quot;Middle&quot;, &quot;Sub&quot; and &quot;Address&quot;.</source>
+        <translation>未找到 ETS 组地址导出文件的标题行：标题行应包含列 &quot;Group name&quot; 和 &quot;Address&quot;，或 &quot;Main&quot;、&quot;Middle&quot;、&quot;Sub&quot; 和 &quot;Address&quot;。</translation>
+    </message>
+    <message>
+        <source>The XML file is broken at line %1: %2</source>
+        <translation>XML 文件第 %1 行有误：%2</translation>
+    </message>
+    <message>
+        <source>The XML file is no ETS group address export: its root element is &quot;%1&quot;.</source>
+        <translation>该 XML 文件不是 ETS 组地址导出文件：其根元素为 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>%1 is not a three-level group address</source>
+        <translation>%1 不是三级组地址</translation>
+    </message>
+    <message>
+        <source>%1 lies outside 0/0/1 to 15/7/255</source>
+        <translation>%1 超出 0/0/1 至 15/7/255 的范围</translation>
+    </message>
+    <message>
+        <source>%1 was listed before</source>
+        <translation>%1 之前已出现过</translation>
+    </message>
+    <message>
+        <source>The file holds no three-level group address.</source>
+        <translation>文件中没有三级组地址。</translation>
+    </message>
+    <message>
+        <source>The file is too large for a group address export.</source>
+        <translation>文件过大，不是组地址导出文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>Group addresses read: %1</source>
+        <translation>已读取组地址：%1</translation>
+    </message>
+    <message>
+        <source>Middle groups: %1</source>
+        <translation>中间组：%1</translation>
+    </message>
+    <message>
+        <source>Rows skipped: %1</source>
+        <translation>已跳过行数：%1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>Import group addresses</source>
+        <translation>导入组地址</translation>
+    </message>
+    <message>
+        <source>ETS group address export (*.csv *.xml);;All files (*)</source>
+        <translation>ETS 组地址导出文件 (*.csv *.xml);;所有文件 (*)</translation>
+    </message>
 </context>
 </TS>

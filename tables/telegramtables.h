@@ -33,6 +33,10 @@ struct TelegramTables
     std::optional<TelegramTable> oversizedTable() const;
 };
 
+// The columns of a row's group address and length cells.
+int addressColumn(TelegramTable table);
+int lengthColumn(TelegramTable table);
+
 // The cell texts of each record, column 0 first.
 template <typename Record> QList<QStringList> cellsOfRecords(const QList<Record> &records)
 {

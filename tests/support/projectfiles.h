@@ -9,11 +9,14 @@
 inline bool writeProjectAt(const QString &path, const TelegramTables &tables)
 {
     const QString connection = QStringLiteral("projectfiles");
+    Project project;
+    project.serialOptions = {2, 0, 0};
+    project.tables = tables;
     bool written = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
-        written = db.open() && writeProjectFile(db, {{2, 0, 0}, tables});
+        written = db.open() && writeProjectFile(db, project);
     }
     QSqlDatabase::removeDatabase(connection);
     return written;
