@@ -60,6 +60,8 @@ private slots:
     void on_actionImport_I_triggered();
     void on_actionExport_E_triggered();
     void on_actionClose_C_triggered();
+    void on_actionImportTablesCsv_triggered();
+    void on_actionExportTablesCsv_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();

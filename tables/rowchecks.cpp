@@ -124,18 +124,21 @@ CellCheck checkCell(CellKind kind, const QString &text, const QStringList &row, 
 }
 } // namespace
 
-RowCheck checkRow(TelegramTable table, const QStringList &typed)
+RowCheck checkRow(TelegramTable table, const QStringList &typed, HexLetters letters)
 {
     const QList<CellKind> &kinds = cellKinds(table);
     RowCheck check;
     for (int column = 0; column < kinds.size(); ++column) {
-        const CellCheck cell = checkCell(kinds.at(column), typed.value(column), typed, table);
+        const CellKind kind = kinds.at(column);
+        const CellCheck cell = checkCell(kind, typed.value(column), typed, table);
         if (!cell.cell) {
             check.cells.clear();
             check.fault = CellFault{column, cell.reason};
             return check;
         }
-        check.cells << *cell.cell;
+        const bool hex = kind == CellKind::Telegram || kind == CellKind::Ack;
+        check.cells << (hex && letters == HexLetters::UpperCase ? cell.cell->toUpper()
+                                                                : *cell.cell);
     }
     return check;
 }
