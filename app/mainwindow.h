@@ -62,6 +62,7 @@ private slots:
     void on_actionClose_C_triggered();
     void on_actionImportTablesCsv_triggered();
     void on_actionExportTablesCsv_triggered();
+    void on_actionCommissioningReport_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
@@ -136,6 +137,7 @@ private:
 
     Ui::MainWindow *ui;
     QSqlDatabase db; // the default connection, open only while an export or import runs
+    QString projectFileName; // the project file last imported or exported; empty after Close
     QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
     QSerialPort *myCom = nullptr;

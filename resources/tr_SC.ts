@@ -628,6 +628,38 @@ Check the cable and the adapter, then open the port again.</source>
         <translation>将表格导出为 CSV…</translation>
     </message>
     <message>
+        <source>Commissioning report…</source>
+        <translation>调试报告…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>调试报告</translation>
+    </message>
+    <message>
+        <source>Project file:</source>
+        <translation>项目文件</translation>
+    </message>
+    <message>
+        <source>Unsaved project</source>
+        <translation>未保存的项目</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Tool:</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
         <source>The quote is never closed</source>
         <translation>引号没有闭合</translation>
     </message>
@@ -638,6 +670,22 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>The text is not UTF-8</source>
         <translation>文字不是 UTF-8 编码</translation>
+    </message>
+    <message>
+        <source>No rows</source>
+        <translation>无数据行</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the commissioning report…</source>
+        <translation>正在生成调试报告…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Export tables as CSV</source>

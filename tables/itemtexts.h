@@ -8,6 +8,10 @@
 
 // comboBoxBaudRate, comboBoxBaudRate_set, comboBox_knxto485_w_baudrate
 const QStringList &baudRateTexts();
+// comboBoxStopBit_set
+const QStringList &stopBitTexts();
+// comboBoxParity_set
+const QStringList &parityTexts();
 // comboBox_485toknx_w_length, comboBox_knxto485_w_length, comboBox_1byte_length
 const QStringList &lengthTexts();
 // comboBox_485toknx_w_type

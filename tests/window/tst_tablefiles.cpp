@@ -1,4 +1,5 @@
 #include "messageboxanswerer.h"
+#include "reportpdf.h"
 #include "sampletables.h"
 #include "scopedworkdir.h"
 #include "tablefilling.h"
@@ -6,10 +7,22 @@
 #include "telegrampages.h"
 
 #include <QAction>
+#include <QProcess>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 using Rows = QList<QStringList>;
+
+// The PDF's text, its lines as laid out on the pages.
+QString pdfText(const QString &file)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
 
 // Varied rows with Chinese names, as the window shows them: 灯0, 灯1 ...,
 // 调光0 ..., 阀0 ...
@@ -146,6 +159,85 @@ private slots:
         QCOMPARE(listed.last(), QString("… and 10 more"));
         for (const TelegramTable table : telegramTables)
             QCOMPARE(w->tables().cells(table), own.cells(table));
+    }
+
+    // After a project export: the title block, every row numbered from 0 on
+    // a page that shows its table's header, every page numbered.
+    void reportShowsTheTitleBlockAndEveryRow()
+    {
+        const TelegramTables tables = sampleTables(70, 12, 25);
+        trigger("actionImportTablesCsv", exportedFiles(tables));
+        w->select("comboBoxBaudRate_set", "115200");
+        w->select("comboBoxParity_set", "EVEN");
+        trigger("actionExport_E", workDir->filePath("plant.db"));
+        trigger("actionCommissioningReport", workDir->filePath("report.pdf"));
+        QCOMPARE(answerer->fileDialogs().last().initialFile, QString("commissioning-report.pdf"));
+        const QStringList pages = pdfText(workDir->filePath("report.pdf")).split('\f');
+        QVERIFY(pages.size() >= 4); // after the last page's form feed, nothing
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        QVERIFY(QRegularExpression("^Commissioning report\n+ *Project file: +plant.db\n+ *Date: +" +
+                                   today +
+                                   " [0-2][0-9]:[0-5][0-9]\n+ *Tool: +RS485 Conifguration "
+                                   "V1.1.3\n+ *Serial Options +Baud rate: 115200, Stop bits: 1, "
+                                   "Parity: EVEN\n")
+                    .match(pages.first())
+                    .hasMatch());
+        const QRegularExpression rowLine(QString::fromUtf8("^ *(\\d+) +((灯|调光|阀)\\d+) "),
+                                         QRegularExpression::MultilineOption);
+        const QStringList headers = {"No. +Name +Telegram +Ack +Type",
+                                     "No. +Name +Telegram\\(\\+\\) +Ack\\(\\+\\)",
+                                     "No. +Name +Tyte +Baud Rate"};
+        QStringList rows;
+        for (int page = 0; page < pages.size() - 1; ++page) {
+            QVERIFY(pages.at(page).trimmed().endsWith(
+                QString("Page %1 of %2").arg(page + 1).arg(pages.size() - 1)));
+            for (auto match = rowLine.globalMatch(pages.at(page)); match.hasNext();) {
+                const QRegularExpressionMatch row = match.next();
+                const int table = QString::fromUtf8("灯调阀").indexOf(row.captured(3).at(0));
+                QVERIFY2(pages.at(page)
+                             .left(row.capturedStart())
+                             .contains(QRegularExpression(headers.at(table))),
+                         qPrintable(row.captured()));
+                rows << row.captured(2) + "=" + row.captured(1);
+            }
+        }
+        QStringList expected;
+        for (const TelegramTable table : telegramTables)
+            for (int row = 0; row < tables.rowCount(table); ++row)
+                expected << tables.cells(table).at(row).first() + "=" + QString::number(row);
+        QCOMPARE(rows, expected);
+    }
+
+    // Headings in the interface language; Chinese names whatever the language.
+    void reportInChinese()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/tr_SC.qm"));
+        QCoreApplication::installTranslator(&chinese);
+        w = std::make_unique<WindowUnderTest>();
+        trigger("actionImportTablesCsv", exportedFiles(sampleTables(2, 1, 0)));
+        trigger("actionCommissioningReport", workDir->filePath("report.pdf"));
+        QCoreApplication::removeTranslator(&chinese);
+        const QString text = pdfText(workDir->filePath("report.pdf"));
+        for (const char *shown : {"调试报告", "序号", "名称", "灯1", "调光0"})
+            QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+        // Qt's PDF gives some ideographs the code of a radical with the same
+        // glyph: 页 comes out as U+2EDA.
+        QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("第 1 \\S，共 1 \\S"))));
+    }
+
+    // Cancelled while its pages are drawn: the file that was there stays.
+    void aCancelledReportLeavesNoFile()
+    {
+        QVERIFY(workDir->write("report.pdf", "before"));
+        CommissioningReport report = commissioningReport({}, {}, {});
+        report.tables.first().rows = Rows(300, {"0", "灯", "01"});
+        QCOMPARE(writeReportPdf(report, workDir->filePath("report.pdf"),
+                                [](int done, int total) { return done <= total / 2; }),
+                 ReportWriting::Cancelled);
+        QFile file(workDir->filePath("report.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("before"));
     }
 };
 
