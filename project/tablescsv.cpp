@@ -69,18 +69,15 @@ QString faultLine(const QString &file, std::optional<TelegramTable> table, const
         return QCoreApplication::translate("MainWindow", "%1: %2").arg(file, fault.reason);
     if (fault.column < 0)
         return QCoreApplication::translate("MainWindow", "%1, line %2: %3")
-            .arg(file)
-            .arg(fault.line)
-            .arg(fault.reason);
+            .arg(file, QString::number(fault.line), fault.reason);
     const QStringList titles = table ? columnTitles(*table) : QStringList();
-    const QString column =
-        fault.column < titles.size()
-            ? QStringLiteral("%1 (%2)").arg(fault.column + 1).arg(titles.at(fault.column))
-            : QString::number(fault.column + 1);
+    const QString column = fault.column < titles.size()
+                               ? QStringLiteral("%1 (%2)").arg(QString::number(fault.column + 1),
+                                                               titles.at(fault.column))
+                               : QString::number(fault.column + 1);
+    // One arg() for all: a file name or reason may hold "%1".
     return QCoreApplication::translate("MainWindow", "%1, line %2, column %3: %4")
-        .arg(file)
-        .arg(fault.line)
-        .arg(column, fault.reason);
+        .arg(file, QString::number(fault.line), column, fault.reason);
 }
 } // namespace
 

@@ -62,9 +62,7 @@ CellCheck numberCell(const QString &text, int low, int high)
 {
     return {normalisedNumber(text, low, high),
             QCoreApplication::translate("MainWindow", "\"%1\" is not a number from %2 to %3")
-                .arg(text)
-                .arg(low)
-                .arg(high)};
+                .arg(text, QString::number(low), QString::number(high))};
 }
 
 // The value cell of a write row: in the range of the row's length. A read row

@@ -129,14 +129,14 @@ private slots:
     void chosenFiles()
     {
         ScopedWorkDir dir;
-        QVERIFY(dir.write("a.csv", header485 + "\nLamp;01;;write;1/2/3;1 byte;256\n"));
+        QVERIFY(dir.write("a%2.csv", header485 + "\nLamp;01;;write;1/2/3;1 byte;%2\n"));
         QVERIFY(dir.write("b.csv", header485 + "\n"));
         QVERIFY(dir.write("c.csv", "Name;Telegram\n"));
         const QList<TableCsv> files =
-            readTableFiles({dir.filePath("a.csv"), dir.filePath("b.csv"), dir.filePath("c.csv"),
+            readTableFiles({dir.filePath("a%2.csv"), dir.filePath("b.csv"), dir.filePath("c.csv"),
                             dir.filePath("missing.csv")});
         QCOMPARE(faultLines(files),
-                 QStringList({"a.csv, line 2, column 7 (Value): \"256\" is not a number from 0 to "
+                 QStringList({"a%2.csv, line 2, column 7 (Value): \"%2\" is not a number from 0 to "
                               "255",
                               "b.csv, line 1: Another chosen file holds this table too",
                               "c.csv, line 1: The first line is not the column titles of a "
