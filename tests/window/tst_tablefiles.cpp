@@ -98,12 +98,8 @@ private slots:
         w = std::make_unique<WindowUnderTest>();
         trigger("actionImportTablesCsv", exportedFiles(tables));
         QCOMPARE(answerer->count(), 1);
-        QCOMPARE(w->tables().cells(TelegramTable::Tele485ToKnxW),
-                 upperCaseHex(tables).cells(TelegramTable::Tele485ToKnxW));
-        QCOMPARE(w->tables().cells(TelegramTable::Tele1Byte),
-                 upperCaseHex(tables).cells(TelegramTable::Tele1Byte));
-        QCOMPARE(w->tables().cells(TelegramTable::TeleKnxTo485W),
-                 upperCaseHex(tables).cells(TelegramTable::TeleKnxTo485W));
+        for (const TelegramTable table : telegramTables)
+            QCOMPARE(w->tables().cells(table), upperCaseHex(tables).cells(table));
     }
 
     // Two tables hold rows when the files come: asked once.
@@ -152,7 +148,7 @@ private slots:
                     .arg(workDir->filePath("485-to-knx.csv"), workDir->filePath("knx.csv")));
         QCOMPARE(answerer->texts(),
                  QStringList{"Nothing was imported. These lines cannot be taken:"});
-        QStringList listed = answerer->last().informativeText.split('\n');
+        const QStringList listed = answerer->last().informativeText.split('\n');
         QCOMPARE(listed.size(), 51);
         QCOMPARE(listed.first(), QString("knx.csv, line 2, column 6 (Value): \"2\" is not a number "
                                          "from 0 to 1"));
@@ -231,6 +227,7 @@ private slots:
     {
         QVERIFY(workDir->write("report.pdf", "before"));
         CommissioningReport report = commissioningReport({}, {}, {});
+        QCOMPARE(report.facts.first().second, QString("Unsaved project"));
         report.tables.first().rows = Rows(300, {"0", "灯", "01"});
         QCOMPARE(writeReportPdf(report, workDir->filePath("report.pdf"),
                                 [](int done, int total) { return done <= total / 2; }),
