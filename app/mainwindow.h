@@ -65,6 +65,9 @@ private slots:
     void on_actionImport_I_triggered();
     void on_actionExport_E_triggered();
     void on_actionClose_C_triggered();
+    void on_actionImportTablesCsv_triggered();
+    void on_actionExportTablesCsv_triggered();
+    void on_actionCommissioningReport_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
@@ -158,6 +161,7 @@ private:
 
     Ui::MainWindow *ui;
     QSqlDatabase db; // the default connection, open only while an export or import runs
+    QString projectFileName; // the project file last imported or exported; empty after Close
     QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
     QSerialPort *myCom = nullptr;

@@ -39,6 +39,7 @@ void MainWindow::on_actionImport_I_triggered()
     }
     clearAllTables();
     showProject(project);
+    projectFileName = fileName;
 }
 
 void MainWindow::on_actionExport_E_triggered()
@@ -53,8 +54,10 @@ void MainWindow::on_actionExport_E_triggered()
         return;
     const bool written = writeProject();
     db.close();
-    if (written)
+    if (written) {
+        projectFileName = fileName;
         return;
+    }
     // Opening created the file; a failed export leaves nothing behind.
     if (!existed)
         QFile::remove(fileName);
@@ -65,6 +68,7 @@ void MainWindow::on_actionClose_C_triggered()
 {
     clearAllTables();
     showGroupAddressBook(GroupAddressBook());
+    projectFileName.clear();
 }
 
 // Points the default connection at the file and opens it; SQLite creates a

@@ -801,5 +801,149 @@ Check the cable and the adapter, then open the port again.</source>
         <source>ETS group address export (*.csv *.xml);;All files (*)</source>
         <translation>ETS 组地址导出文件 (*.csv *.xml);;所有文件 (*)</translation>
     </message>
+    <message>
+        <source>Import tables from CSV…</source>
+        <translation>从 CSV 导入表格…</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV…</source>
+        <translation>将表格导出为 CSV…</translation>
+    </message>
+    <message>
+        <source>Commissioning report…</source>
+        <translation>调试报告…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>调试报告</translation>
+    </message>
+    <message>
+        <source>Project file:</source>
+        <translation>项目文件</translation>
+    </message>
+    <message>
+        <source>Unsaved project</source>
+        <translation>未保存的项目</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Tool:</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>The quote is never closed</source>
+        <translation>引号没有闭合</translation>
+    </message>
+    <message>
+        <source>Text follows the closing quote</source>
+        <translation>闭合引号后还有文字</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8</source>
+        <translation>文字不是 UTF-8 编码</translation>
+    </message>
+    <message>
+        <source>No rows</source>
+        <translation>无数据行</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the commissioning report…</source>
+        <translation>正在生成调试报告…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV</source>
+        <translation>将表格导出为 CSV</translation>
+    </message>
+    <message>
+        <source>The folder already holds %1. Replace?</source>
+        <translation>该文件夹中已有 %1。是否替换？</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Import tables from CSV</source>
+        <translation>从 CSV 导入表格</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>…… 另有 %1 处</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. These lines cannot be taken:</source>
+        <translation>未导入任何数据。以下各行无法接受：</translation>
+    </message>
+    <message>
+        <source>These tables already hold rows: %1.</source>
+        <translation>以下表格中已有数据行：%1。</translation>
+    </message>
+    <message>
+        <source>Replace their rows with the imported ones, or append the imported rows after them?</source>
+        <translation>用导入的数据行替换原有数据行，还是将导入的数据行追加在其后？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells, the table %2 columns</source>
+        <translation>该行有 %1 个单元格，而表格只有 %2 列</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1，第 %2 行，第 %3 列：%4</translation>
+    </message>
+    <message>
+        <source>The first line is not the column titles of a telegram table</source>
+        <translation>第一行不是报文表格的列标题</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB</source>
+        <translation>文件大于 16 MiB</translation>
+    </message>
+    <message>
+        <source>Another chosen file holds this table too</source>
+        <translation>所选的另一个文件也包含此表格</translation>
+    </message>
 </context>
 </TS>
