@@ -2,6 +2,17 @@
 
 #include "createserialline.h"
 
+namespace {
+// The reason, then the remedy where one is known.
+QString openFailureText(const QString &reason, const QString &remedy)
+{
+    if (remedy.isEmpty())
+        return reason;
+    return reason + (reason.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ")) +
+           remedy;
+}
+} // namespace
+
 GatewayJob::GatewayJob(const QString &port, const SerialSettings &settings,
                        const ExchangeLimits &limits, QObject *parent)
     : QObject(parent)
@@ -18,13 +29,7 @@ GatewayJob::GatewayJob(const QString &port, const SerialSettings &settings,
     });
     connect(line.get(), &SerialLine::openFailed, this,
             [this](const QString &reason, const QString &remedy) {
-                finish(JobResult::CannotOpen,
-                       remedy.isEmpty()
-                           ? reason
-                           : reason +
-                                 (reason.endsWith(QLatin1Char('.')) ? QLatin1String(" ")
-                                                                    : QLatin1String(". ")) +
-                                 remedy);
+                finish(JobResult::CannotOpen, openFailureText(reason, remedy));
             });
     connect(line.get(), &SerialLine::opened, this, [this] {
         exchange.applySettings(this->settings);

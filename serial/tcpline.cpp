@@ -8,6 +8,7 @@ TcpLine::TcpLine(const QString &portName, QObject *parent)
     : SerialLine(portName, parent)
 {
     openTimer.setSingleShot(true);
+    openTimer.setTimerType(Qt::PreciseTimer);
     connect(&openTimer, &QTimer::timeout, this, &TcpLine::openTimedOut);
     connect(&socket, &QTcpSocket::connected, this, [this] {
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);

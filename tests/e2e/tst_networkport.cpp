@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -149,6 +150,21 @@ private slots:
         expectHeld(w->tables());
         QCOMPARE(gateway->framesReceived(CMD_READ_SERIAL_PARAMETERS), 0);
         QCOMPARE(gateway->framesReceived(CMD_SET_SERIAL_PARAMETERS), 0);
+
+        // Closed, the dialog offers the port used last.
+        w->click("pushButtonOpen");
+        QStringList offered;
+        answerer->answerDialog([&offered](QDialog *dialog) {
+            offered << dialog->findChild<QComboBox *>("comboBoxNetworkRecent")->currentText()
+                    << dialog->findChild<QLineEdit *>("lineEditNetworkHost")->text()
+                    << dialog->findChild<QSpinBox *>("spinBoxNetworkPort")->text()
+                    << dialog->findChild<QComboBox *>("comboBoxNetworkKind")->currentText();
+            dialog->reject();
+        });
+        w->widget<QAction>("actionNetworkPort")->trigger();
+        QCOMPARE(offered,
+                 QStringList({server->portName(), "127.0.0.1", server->portName().section(':', -1),
+                              "TCP: raw bytes, the server fixes the settings"}));
     }
 
     // The server going away mid-download is a lost port, with the reason.
@@ -171,19 +187,25 @@ private slots:
         QVERIFY(w->widget("comboBoxComm")->isEnabled());
     }
 
-    // Refused at once; a server that takes the connection and says nothing
-    // is given up after 5 s, while the window goes on and shows it connects.
+    // A port that cannot be remembered is still added. Refused at once; a
+    // server that takes the connection and says nothing is given up after
+    // 5 s, while the window goes on and shows that it connects.
     void portsThatCannotBeOpened()
     {
         w = std::make_unique<WindowUnderTest>();
         answerer = std::make_unique<MessageBoxAnswerer>();
+        QFile::remove(workDir.filePath("config.ini"));
+        QVERIFY(QDir(workDir.path()).mkdir("config.ini"));
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const quint16 refusing = closed.serverPort();
         closed.close();
         addPort("127.0.0.1", refusing, 0);
+        QCOMPARE(answerer->texts(), QStringList{"The network port could not be remembered: "
+                                                "config.ini in " +
+                                                workDir.path() + " cannot be written."});
         w->click("pushButtonOpen");
-        QVERIFY(answerer->waitForBoxes(1));
+        QVERIFY(answerer->waitForBoxes(2));
         QCOMPARE(answerer->last().text,
                  QString("Cannot open the port\nCheck to see if the serial port is occupied"));
         QVERIFY2(answerer->last().informativeText.contains("refused"),
@@ -200,7 +222,7 @@ private slots:
         QVERIFY(w->widget("progressLabel")->isVisibleTo(&w->window()));
         QCOMPARE(w->widget<QLabel>("progressLabel")->text(),
                  QString("Connecting to rfc2217://127.0.0.1:%1…").arg(silent.serverPort()));
-        QVERIFY(answerer->waitForBoxes(2, 10000));
+        QVERIFY(answerer->waitForBoxes(4, 10000));
         QVERIFY2(clock.elapsed() >= 4900 && clock.elapsed() < 8000,
                  qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(answerer->last().informativeText.contains("set up no session within 5 s"),
