@@ -2,6 +2,9 @@
 
 class QTranslator;
 
+// The settings file, in the current working directory.
+constexpr const char *SettingsFileName = "config.ini";
+
 // The interface language, kept under "GeneralSettings/language" in the file
 // "config.ini" of the current working directory.
 enum Language { LanguageChinese = 0, LanguageEnglish = 1 };

@@ -2,13 +2,13 @@
 
 #include "downloadframes.h"
 #include "frame.h"
-#include "portlisting.h"
 #include "groupaddressbook.h"
+#include "portlisting.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
+#include "serialline.h"
 
 #include <QMainWindow>
-#include <QSerialPort>
 #include <QSqlDatabase>
 
 class QFile;
@@ -77,6 +77,7 @@ private slots:
     void on_actionCaptureToFile_triggered(bool checked);
     void on_actionImportGroupAddresses_triggered();
     void on_actionGroupAddresses_triggered();
+    void on_actionNetworkPort_triggered();
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -99,13 +100,16 @@ private:
     void setupPortList();
     void refreshPortList();
     void openPort();
+    void portOpened();
+    void portOpenFailed(const QString &reason, const QString &remedy);
     void closePort();
     void showOpenFailure(const QString &reason, const QString &remedy);
     void setPortSelectorsEnabled(bool enabled);
     void setSendButtonsEnabled(bool enabled);
     void applyComSettings();
-    void portErrorOccurred(QSerialPort::SerialPortError error);
-    void closeLostPort();
+    bool refuseFixedLineSettings();
+    void closeLostPort(const QString &reason);
+    void addNetworkPort(const QString &name);
 
     // Receive path
     void showReceiveData(const QByteArray &data);
@@ -122,6 +126,7 @@ private:
 
     // Device scan
     void scanStep();
+    void sendScanProbe();
     void showScanProgress();
     void endScan();
     void reportNothingFound();
@@ -160,11 +165,11 @@ private:
     void takeGroupAddress(TelegramTable table, const QString &address);
 
     Ui::MainWindow *ui;
-    QSqlDatabase db; // the default connection, open only while an export or import runs
+    QSqlDatabase db;         // the default connection, open only while an export or import runs
     QString projectFileName; // the project file last imported or exported; empty after Close
     QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
-    QSerialPort *myCom = nullptr;
+    SerialLine *myCom = nullptr;
     QLabel *statusLabel = nullptr;
     QLabel *siteLabel = nullptr;
     ScanMatrix scanMatrix;
@@ -181,13 +186,13 @@ private:
     ReceivedText receivedText;
     // The rows the download sends, copied when it starts.
     TelegramTables burnTables;
-    bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;
 
     // The port list follows the devices while the port is closed.
     QString extraPortPaths;
     QList<PortEntry> listedPorts;
+    QStringList networkPorts; // added with "Network port…", listed after the devices
 
     // Notes a mode or serial-setting command left unanswered.
     QTimer *noAnswerTimer = nullptr;

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "itemtexts.h"
+#include "portnames.h"
 #include "recordchecks.h"
 #include "serialsettingstexts.h"
 #include "testtelegram.h"
@@ -71,7 +72,14 @@ const char exitStatusText[] =
     "  130  interrupted by Ctrl+C (SIGINT): ports closed, what was done reported; 143 on\n"
     "       SIGTERM\n"
     "\nEnvironment:\n"
-    "  RS485CONFIG_EXTRA_PORTS  colon-separated device paths that \"ports\" lists first\n";
+    "  RS485CONFIG_EXTRA_PORTS  colon-separated device paths that \"ports\" lists first\n"
+    "\nPorts:\n"
+    "  A device path (/dev/ttyUSB0), or a port of a serial device server on the network:\n"
+    "  rfc2217://HOST:PORT  telnet with RFC 2217 serial port control: the line settings\n"
+    "                       reach the server's port, as on a local one\n"
+    "  tcp://HOST:PORT      raw TCP: bytes only, at the settings the server gives its port;\n"
+    "                       scan, serial and --scan are refused there\n"
+    "  HOST is a name, an IPv4 address or an IPv6 address in brackets ([::1]).\n";
 
 const char programDescription[] =
     "Commissions RS485-to-KNX gateways from the command line: finds their serial settings,\n"
@@ -129,8 +137,10 @@ struct GatewayOptions
 {
     QCommandLineOption port{
         {"p", "port"},
-        "Serial port of a gateway: a device path, as \"rs485ctl ports\" lists it. Repeat it to "
-        "run the same work on several gateways in parallel (one adapter each).",
+        "Serial port of a gateway: a device path, as \"rs485ctl ports\" lists it, or a port of a "
+        "serial device server, rfc2217://HOST:PORT (the line settings reach it) or "
+        "tcp://HOST:PORT (raw bytes at the server's settings). Repeat it to run the same work on "
+        "several gateways in parallel (one adapter each).",
         "path"};
     QCommandLineOption baud{
         "baud", "Baud rate of the line: " + baudRateTexts().join(", ") + " (default 9600).", "rate",
@@ -264,6 +274,21 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
             return QStringLiteral("--port %1 is given twice").arg(port);
     if (invocation.command == CtlCommand::Monitor && invocation.ports.size() > 1)
         return QStringLiteral("monitor watches one port");
+    invocation.scanFirst = offers(offered, o.scan) && parser.isSet(o.scan);
+    const bool changesSettings = invocation.scanFirst || invocation.command == CtlCommand::Scan ||
+                                 invocation.command == CtlCommand::Serial;
+    for (const QString &port : invocation.ports) {
+        const LineKind kind = lineKindOf(port);
+        if (kind != LineKind::Local && !networkPortOf(port))
+            return QStringLiteral("--port %1 is no network port: write rfc2217://HOST:PORT or "
+                                  "tcp://HOST:PORT")
+                .arg(port);
+        if (kind == LineKind::RawTcp && changesSettings)
+            return QStringLiteral("%1 is a raw TCP port: the device server fixes its line "
+                                  "settings, which scan, serial and --scan change; use an "
+                                  "rfc2217:// port")
+                .arg(port);
+    }
     const std::optional<SerialSettings> line = serialSettingsFromTexts(
         valueOf(parser, offered, o.baud), valueOf(parser, offered, o.stopBits),
         valueOf(parser, offered, o.parity));
@@ -272,7 +297,6 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
                               "odd or even")
             .arg(baudRateTexts().join(QLatin1String(", ")));
     invocation.line = *line;
-    invocation.scanFirst = offers(offered, o.scan) && parser.isSet(o.scan);
     invocation.json = offers(offered, o.json) && parser.isSet(o.json);
     const std::optional<int> timeout = millisecondsIn(valueOf(parser, offered, o.timeout));
     const std::optional<int> retries = numberIn(valueOf(parser, offered, o.retries), 0, 1000);

@@ -2,7 +2,6 @@
 #include "protocolcapture.h"
 
 #include <QLabel>
-#include <QSerialPort>
 #include <QTimer>
 
 // Sets what the answer will mean before a byte of it can arrive, then sends.

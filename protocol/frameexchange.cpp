@@ -1,5 +1,6 @@
 #include "frameexchange.h"
 
+#include "portsettings.h"
 #include "serialline.h"
 
 FrameExchange::FrameExchange(SerialLine &line, const ExchangeLimits &limits, QObject *parent)
@@ -10,7 +11,19 @@ FrameExchange::FrameExchange(SerialLine &line, const ExchangeLimits &limits, QOb
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &FrameExchange::timeOut);
-    connect(&line, &SerialLine::received, this, &FrameExchange::receive);
+    connect(&line, &QIODevice::readyRead, this, [this] {
+        const QByteArray bytes = serialLine.readAll();
+        if (bytes.isEmpty())
+            return;
+        emit received(bytes);
+        receive(bytes);
+    });
+}
+
+void FrameExchange::applySettings(const SerialSettings &lineSettings)
+{
+    settings = lineSettings;
+    serialLine.applySettings(portSettingsOf(lineSettings));
 }
 
 void FrameExchange::send(const QByteArray &frame, int answerLength, AnswerHandler done)

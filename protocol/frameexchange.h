@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answerframer.h"
+#include "frame.h"
 
 #include <QObject>
 #include <QTimer>
@@ -21,7 +22,8 @@ struct ExchangeLimits
 // Stop and wait over a serial line: sends a frame, awaits its answer, sends
 // it again when none comes in time, and hands over the answer, or nothing
 // after the last try. One frame at a time; what arrives while no answer is
-// awaited is dropped.
+// awaited is dropped. The one reader of the line: received() passes on
+// whatever arrives.
 class FrameExchange : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,11 @@ public:
 
     SerialLine &line() const { return serialLine; }
     const ExchangeLimits &limits() const { return exchangeLimits; }
+
+    // Puts the settings on the line; its settingsApplied() follows.
+    void applySettings(const SerialSettings &settings);
+    // The settings last applied.
+    SerialSettings lineSettings() const { return settings; }
 
     // Within the limits.
     void send(const QByteArray &frame, int answerLength, AnswerHandler done);
@@ -47,6 +54,8 @@ public:
 signals:
     // The frame in flight went unanswered and is sent again.
     void resending();
+    // Bytes as they arrived on the line.
+    void received(const QByteArray &bytes);
 
 private:
     void start(const QByteArray &frame, int answerLength, int waitMs, int retries,
@@ -58,6 +67,7 @@ private:
 
     SerialLine &serialLine;
     const ExchangeLimits exchangeLimits;
+    SerialSettings settings;
     AnswerFramer framer;
     QTimer timer;
     QByteArray frame;

@@ -1,17 +1,41 @@
 #include "gatewayjob.h"
 
+#include "createserialline.h"
+
+namespace {
+// The reason, then the remedy where one is known.
+QString openFailureText(const QString &reason, const QString &remedy)
+{
+    if (remedy.isEmpty())
+        return reason;
+    return reason + (reason.endsWith(QLatin1Char('.')) ? QLatin1String(" ") : QLatin1String(". ")) +
+           remedy;
+}
+} // namespace
+
 GatewayJob::GatewayJob(const QString &port, const SerialSettings &settings,
                        const ExchangeLimits &limits, QObject *parent)
     : QObject(parent)
     , path(port)
     , settings(settings)
-    , exchange(line, limits)
+    , line(createSerialLine(port))
+    , exchange(*line, limits)
 {
     summary.port = port;
     summary.line = settings;
     connect(&exchange, &FrameExchange::resending, this, [this] { emit resending(currentTask()); });
-    connect(&line, &SerialLine::lost, this, [this](const QString &reason) {
+    connect(line.get(), &SerialLine::lost, this, [this](const QString &reason) {
         finish(JobResult::Failed, QStringLiteral("the port was lost: %1").arg(reason));
+    });
+    connect(line.get(), &SerialLine::openFailed, this,
+            [this](const QString &reason, const QString &remedy) {
+                finish(JobResult::CannotOpen, openFailureText(reason, remedy));
+            });
+    connect(line.get(), &SerialLine::opened, this, [this] {
+        exchange.applySettings(this->settings);
+        connect(
+            line.get(), &SerialLine::settingsApplied, this, [this] { runTask(0); },
+            Qt::SingleShotConnection);
     });
 }
 
@@ -26,14 +50,7 @@ void GatewayJob::start()
 {
     clock.start();
     running = true;
-    if (!line.open(path)) {
-        finish(JobResult::CannotOpen, line.openFailure());
-        return;
-    }
-    line.applySettings(settings);
-    connect(
-        &line, &SerialLine::settingsApplied, this, [this] { runTask(0); },
-        Qt::SingleShotConnection);
+    line->openLine();
 }
 
 // What the step in progress had done goes into the report.
@@ -89,7 +106,7 @@ void GatewayJob::finish(JobResult result, const QString &message)
         tasks.at(size_t(current))->stop();
     }
     exchange.cancel();
-    line.close();
+    line->close();
     summary.result = result;
     summary.step.clear();
     if (result != JobResult::Succeeded)
@@ -98,6 +115,6 @@ void GatewayJob::finish(JobResult result, const QString &message)
     summary.framesAnswered = exchange.framesAnswered();
     summary.resends = exchange.resends();
     summary.elapsedMs = clock.elapsed();
-    summary.line = result == JobResult::CannotOpen ? settings : line.settings();
+    summary.line = result == JobResult::CannotOpen ? settings : exchange.lineSettings();
     emit finished();
 }

@@ -30,8 +30,9 @@ struct JobReport
     SerialSettings line; // in effect at the end
 };
 
-// The work on one gateway: opens its port at the given settings and runs its
-// tasks in order over one line, ending at the first task that fails. Several
+// The work on one gateway: opens its port (a device or a network port, as
+// createserialline.h names them) at the given settings and runs its tasks in
+// order over one line, ending at the first task that fails. Several
 // jobs run side by side on one event loop, each on its own port.
 class GatewayJob : public QObject
 {
@@ -74,7 +75,7 @@ private:
 
     const QString path;
     const SerialSettings settings;
-    SerialLine line;
+    const std::unique_ptr<SerialLine> line;
     FrameExchange exchange;
     std::vector<std::unique_ptr<GatewayTask>> tasks;
     int current = -1;

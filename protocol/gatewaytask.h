@@ -53,6 +53,6 @@ private:
 
 template <typename Next> void GatewayTask::applyThen(const SerialSettings &settings, Next next)
 {
-    line().applySettings(settings);
+    exchange.applySettings(settings);
     connect(&line(), &SerialLine::settingsApplied, this, next, Qt::SingleShotConnection);
 }

@@ -10,9 +10,9 @@ LineMonitor::LineMonitor(FrameExchange &exchange, QIODevice *output)
 void LineMonitor::start()
 {
     capture = new ProtocolCapture(output, this);
-    connect(&line(), &SerialLine::received, capture, &ProtocolCapture::received);
+    connect(&exchange, &FrameExchange::received, capture, &ProtocolCapture::received);
     connect(capture, &ProtocolCapture::failed, this, [this](const QString &reason) {
-        line().disconnect(capture);
+        exchange.disconnect(capture);
         fail(QStringLiteral("cannot write the capture: %1").arg(reason));
     });
 }

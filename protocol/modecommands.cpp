@@ -17,9 +17,12 @@ void MainWindow::on_pushButtonWorkMode_clicked()
                     buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(WorkingMode)));
 }
 
-// A box with no item selected (from an imported file) sends nothing.
+// A box with no item selected (from an imported file) sends nothing, nor does
+// a raw TCP port, whose settings the device server fixes.
 void MainWindow::on_pushButtonConfigSerial_clicked()
 {
+    if (refuseFixedLineSettings())
+        return;
     const int baudIndex = ui->comboBoxBaudRate_set->currentIndex();
     const int stopBitIndex = ui->comboBoxStopBit_set->currentIndex();
     const int parityIndex = ui->comboBoxParity_set->currentIndex();

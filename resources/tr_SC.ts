@@ -945,5 +945,85 @@ Check the cable and the adapter, then open the port again.</source>
         <source>Another chosen file holds this table too</source>
         <translation>所选的另一个文件也包含此表格</translation>
     </message>
+    <message>
+        <source>Network port…</source>
+        <translation>网络端口…</translation>
+    </message>
+    <message>
+        <source>Network port</source>
+        <translation>网络端口</translation>
+    </message>
+    <message>
+        <source>name or address</source>
+        <translation>主机名或地址</translation>
+    </message>
+    <message>
+        <source>RFC 2217: the line settings are carried</source>
+        <translation>RFC 2217：传送串口参数</translation>
+    </message>
+    <message>
+        <source>TCP: raw bytes, the server fixes the settings</source>
+        <translation>TCP：原始字节，串口参数由服务器固定</translation>
+    </message>
+    <message>
+        <source>Used last:</source>
+        <translation>最近使用：</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>主机：</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>The network port could not be remembered: config.ini in %1 cannot be written.</source>
+        <translation>无法保存网络端口：%1 中的 config.ini 无法写入。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>正在连接 %1…</translation>
+    </message>
+    <message>
+        <source>%1 is a raw TCP port: the device server fixes its line settings, and they cannot be changed from here. Scan and Serial configure need a local port or an RFC 2217 port (rfc2217://HOST:PORT).</source>
+        <translation>%1 是原始 TCP 端口：其串口参数由串口服务器固定，无法在此更改。扫描和串口配置需要本地端口或 RFC 2217 端口（rfc2217://主机:端口）。</translation>
+    </message>
+    <message>
+        <source>Serial device server, raw TCP: the server fixes the line settings</source>
+        <translation>串口服务器，原始 TCP：串口参数由服务器固定</translation>
+    </message>
+    <message>
+        <source>Serial device server, RFC 2217: the line settings reach its port</source>
+        <translation>串口服务器，RFC 2217：串口参数传送到其端口</translation>
+    </message>
+    <message>
+        <source>%1 does not offer the serial port control of RFC 2217.</source>
+        <translation>%1 不支持 RFC 2217 串口控制。</translation>
+    </message>
+    <message>
+        <source>Open it as a raw TCP port (tcp://%1): its line settings are then those the device server gives it.</source>
+        <translation>请以原始 TCP 端口（tcp://%1）打开：此时串口参数由串口服务器决定。</translation>
+    </message>
+    <message>
+        <source>%1 does not agree to binary transmission.</source>
+        <translation>%1 不接受二进制传输。</translation>
+    </message>
+    <message>
+        <source>Check the address, and that the device server is switched on, can be reached from this computer and is not in use by another program.</source>
+        <translation>请检查地址，并确认串口服务器已开机、可从本机访问且未被其他程序占用。</translation>
+    </message>
+    <message>
+        <source>%1 is no network port: write rfc2217://HOST:PORT or tcp://HOST:PORT.</source>
+        <translation>%1 不是网络端口：请写成 rfc2217://主机:端口 或 tcp://主机:端口。</translation>
+    </message>
+    <message>
+        <source>%1 took the connection, but set up no session within %2 s.</source>
+        <translation>%1 接受了连接，但在 %2 秒内未建立会话。</translation>
+    </message>
+    <message>
+        <source>No connection to %1 within %2 s.</source>
+        <translation>%2 秒内未能连接到 %1。</translation>
+    </message>
 </context>
 </TS>

@@ -58,6 +58,19 @@ QList<PortEntry> listPorts(const QString &extraPorts)
     return entries;
 }
 
+PortEntry networkPortEntry(const QString &name)
+{
+    PortEntry entry;
+    entry.path = name;
+    entry.description = QCoreApplication::translate(
+        "MainWindow", lineKindOf(name) == LineKind::RawTcp
+                          ? QT_TRANSLATE_NOOP("MainWindow", "Serial device server, raw TCP: the "
+                                                            "server fixes the line settings")
+                          : QT_TRANSLATE_NOOP("MainWindow", "Serial device server, RFC 2217: the "
+                                                            "line settings reach its port"));
+    return entry;
+}
+
 QString portDetails(const PortEntry &entry)
 {
     QStringList lines{entry.path};

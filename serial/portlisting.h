@@ -23,6 +23,9 @@ struct PortEntry
 // not repeated). On Windows: the "COM" ports by name.
 QList<PortEntry> listPorts(const QString &extraPorts);
 
+// A port of a serial device server (portnames.h), described by its kind.
+PortEntry networkPortEntry(const QString &name);
+
 // A USB vendor or product id as four lower-case hexadecimal digits: "0403".
 QString usbIdText(quint16 id);
 

@@ -47,13 +47,15 @@ void MainWindow::setupPortList()
 }
 
 // While the port is closed the list follows the devices that come and go; the
-// selection stays on its device while that is there. An open popup is left
-// as it is.
+// selection stays on its device while that is there. The network ports added
+// follow the devices. An open popup is left as it is.
 void MainWindow::refreshPortList()
 {
-    if (portOpen || ui->comboBoxComm->view()->isVisible())
+    if (portOpen || (myCom && myCom->isOpening()) || ui->comboBoxComm->view()->isVisible())
         return;
-    const QList<PortEntry> ports = listPorts(extraPortPaths);
+    QList<PortEntry> ports = listPorts(extraPortPaths);
+    for (const QString &name : std::as_const(networkPorts))
+        ports << networkPortEntry(name);
     if (ports == listedPorts)
         return;
     listedPorts = ports;

@@ -13,6 +13,9 @@ struct PortSettings
     QSerialPort::Parity parity = QSerialPort::NoParity;
     QSerialPort::StopBits stopBits = QSerialPort::OneStop;
     QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
+    // Modem lines, set on a local device only.
+    bool dataTerminalReady = false;
+    bool requestToSend = false;
 };
 
 // The selectors' texts as they show them. Each is compared with the

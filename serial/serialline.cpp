@@ -1,86 +1,73 @@
 #include "serialline.h"
 
-#include "openfailure.h"
-#include "portsettings.h"
-
 #include <QTimer>
 
-SerialLine::SerialLine(QObject *parent)
-    : QObject(parent)
+SerialLine::SerialLine(const QString &portName, QObject *parent)
+    : QIODevice(parent)
+    , name(portName)
+{}
+
+SerialLine::~SerialLine() = default;
+
+void SerialLine::applySettings(const PortSettings &settings)
 {
-    connect(&port, &QSerialPort::readyRead, this, &SerialLine::readAvailable);
-    connect(&port, &QSerialPort::errorOccurred, this, &SerialLine::portError);
-    connect(&port, &QSerialPort::bytesWritten, this, [this] {
-        if (port.bytesToWrite() == 0)
-            emit allWritten();
+    current = settings;
+    awaitingSettings = putSettings(settings);
+    if (awaitingSettings || appliedQueued)
+        return;
+    appliedQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        appliedQueued = false;
+        if (!awaitingSettings)
+            emit settingsApplied();
     });
 }
 
-bool SerialLine::open(const QString &path)
+void SerialLine::settingsTaken()
 {
-    port.setPortName(path);
-    if (port.open(QIODevice::ReadWrite)) {
-        losing = false;
-        return true;
-    }
-    failure = port.errorString();
-    const QString remedy = openFailureRemedy(port.error(), path);
-    if (!remedy.isEmpty())
-        failure += QLatin1String(". ") + remedy;
-    return false;
+    if (!awaitingSettings)
+        return;
+    awaitingSettings = false;
+    emit settingsApplied();
 }
 
 void SerialLine::close()
 {
-    port.close();
+    opening = false;
+    awaitingSettings = false;
+    closeLine();
+    QIODevice::close();
 }
 
-void SerialLine::applySettings(const SerialSettings &settings)
+void SerialLine::beginOpening()
 {
-    current = settings;
-    const PortSettings line = portSettingsOf(settings);
-    port.setBaudRate(line.baudRate);
-    port.setDataBits(line.dataBits);
-    port.setParity(line.parity);
-    port.setStopBits(line.stopBits);
-    port.setFlowControl(line.flowControl);
-    port.setDataTerminalReady(false);
-    port.setRequestToSend(false);
-    if (applying)
-        return;
-    applying = true;
-    QTimer::singleShot(0, this, [this] {
-        applying = false;
-        emit settingsApplied();
-    });
+    opening = true;
+    losing = false;
 }
 
-// Handed to the device at once, without waiting for the event loop.
-void SerialLine::write(const QByteArray &bytes)
+void SerialLine::finishOpening()
 {
-    if (port.isOpen() && port.write(bytes) == bytes.size())
-        port.flush();
+    opening = false;
+    QIODevice::open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    emit opened();
 }
 
-void SerialLine::readAvailable()
+void SerialLine::failOpening(const QString &reason, const QString &remedy)
 {
-    const QByteArray bytes = port.readAll();
-    if (!bytes.isEmpty())
-        emit received(bytes);
+    opening = false;
+    closeLine();
+    emit openFailed(reason, remedy);
 }
 
-// A vanished device reports errors in a tight loop while the port stays open:
-// close it once, outside the port's own signal.
-void SerialLine::portError(QSerialPort::SerialPortError error)
+void SerialLine::reportLost(const QString &reason)
 {
-    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
-        return;
-    if (!port.isOpen() || losing)
+    if (!isOpen() || losing)
         return;
     losing = true;
-    const QString reason = port.errorString();
     QTimer::singleShot(0, this, [this, reason] {
-        port.close();
+        if (!isOpen())
+            return;
+        close();
         emit lost(reason);
     });
 }

@@ -1,55 +1,84 @@
 #pragma once
 
-#include "frame.h"
+#include "portnames.h"
+#include "portsettings.h"
 
-#include <QObject>
-#include <QSerialPort>
+#include <QIODevice>
 
-// The line to one gateway, as the command-line engine uses it: the one place
-// where it opens, configures, reads and writes a serial port.
+// A serial line: a local device, or a port of a serial device server reached
+// over the network (portnames.h). Once open it is read and written as a
+// sequential QIODevice that holds only data bytes; readyRead() tells of new
+// ones. Writes are handed on at once, without waiting for the event loop.
 //
-// Line settings are put into effect asynchronously: settingsApplied() follows
-// applySettings(), never within the call, so that a line whose settings take
-// a while (a remote port) fits the same sequences; it comes once for settings
-// applied in a row, when the last of them are in effect. A setting the device
-// cannot take (1.5 stop bits on Linux, parity on a pseudo-terminal) is left
-// as it was, as the window does.
-class SerialLine : public QObject
+// Opening may take a while: openLine() is followed by opened() or by
+// openFailed(), within the call for a local device, on the event loop for a
+// network line.
+//
+// Line settings are put into effect with applySettings(); settingsApplied()
+// follows, never within the call, once for settings applied in a row, when the
+// last of them are in effect. A local device takes them at once; an RFC 2217
+// line once the server has acknowledged each (rfc2217line.h); raw TCP carries
+// none. A setting the device cannot take is left as it was.
+//
+// A line that goes away while open (adapter pulled, connection closed) is
+// closed and lost() follows once.
+class SerialLine : public QIODevice
 {
     Q_OBJECT
 
 public:
-    explicit SerialLine(QObject *parent = nullptr);
+    ~SerialLine() override;
 
-    // Opens the device; on failure openFailure() tells why and what to do.
-    bool open(const QString &path);
-    void close();
-    bool isOpen() const { return port.isOpen(); }
-    QString path() const { return port.portName(); }
-    // The system's reason, then the remedy where one is known.
-    QString openFailure() const { return failure; }
+    QString portName() const { return name; }
+    virtual LineKind kind() const = 0;
+    // Whether applySettings() reaches the far end of the line: not over raw TCP.
+    bool carriesSettings() const { return kind() != LineKind::RawTcp; }
 
-    void applySettings(const SerialSettings &settings);
+    virtual void openLine() = 0;
+    bool isOpening() const { return opening; }
+
+    void applySettings(const PortSettings &settings);
     // The settings last applied.
-    SerialSettings settings() const { return current; }
+    PortSettings settings() const { return current; }
+    // True from applySettings() until the settings are in effect.
+    bool isApplyingSettings() const { return awaitingSettings; }
 
-    void write(const QByteArray &bytes);
+    // Bytes held for reading at most; 0 for no limit.
+    virtual void setReadBufferSize(qint64 size) = 0;
+
+    bool isSequential() const override { return true; }
+    void close() override;
 
 signals:
-    void received(const QByteArray &bytes);
+    void opened();
+    // The system's or the network's reason, and what the user can do where
+    // that is known (translated).
+    void openFailed(const QString &reason, const QString &remedy);
     void settingsApplied();
-    // Everything written has left for the device.
+    // Everything written has left for the device or the network.
     void allWritten();
-    // The device went away (adapter pulled); the line is closed.
     void lost(const QString &reason);
 
-private:
-    void readAvailable();
-    void portError(QSerialPort::SerialPortError error);
+protected:
+    explicit SerialLine(const QString &portName, QObject *parent = nullptr);
 
-    QSerialPort port;
-    SerialSettings current;
-    QString failure;
+    // Puts the settings on the line; true while the far end is yet to take them.
+    virtual bool putSettings(const PortSettings &settings) = 0;
+    virtual void closeLine() = 0;
+
+    void beginOpening();
+    void finishOpening();
+    void failOpening(const QString &reason, const QString &remedy);
+    // The settings awaited are in effect now.
+    void settingsTaken();
+    // Closes the line outside the signal that called, then says lost() once.
+    void reportLost(const QString &reason);
+
+private:
+    const QString name;
+    PortSettings current;
+    bool opening = false;
+    bool awaitingSettings = false;
+    bool appliedQueued = false;
     bool losing = false;
-    bool applying = false;
 };

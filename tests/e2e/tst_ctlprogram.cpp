@@ -2,6 +2,7 @@
 #include "projectfiles.h"
 #include "pseudoterminal.h"
 #include "sampletables.h"
+#include "ser2netserver.h"
 #include "tablecomparison.h"
 
 #include <QElapsedTimer>
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,6 +155,13 @@ private slots:
             << QStringList{"mode", "debug", "--port", "PORT", "--baud", "1234"} << "--baud takes";
         QTest::newRow("incomplete telegram")
             << QStringList{"send", "01 0", "--port", "PORT"} << "\"01 0\" is not a telegram";
+        QTest::newRow("no network port")
+            << QStringList{"mode", "debug", "--port", "PORT", "--port", "rfc2217://127.0.0.1"}
+            << "--port rfc2217://127.0.0.1 is no network port";
+        QTest::newRow("scan over raw TCP")
+            << QStringList{"mode", "debug",  "--scan",           "--port",
+                           "PORT", "--port", "tcp://127.0.0.1:9"}
+            << "tcp://127.0.0.1:9 is a raw TCP port";
     }
 
     void badInputSendsNothing()
@@ -172,15 +181,23 @@ private slots:
         QCOMPARE(gateway->bytesReceived(), 0);
     }
 
-    // Exit 2 names the port, with the system's reason; the other port is served.
+    // Exit 2 names the port, with the system's or the network's reason; the
+    // other port is served.
     void portThatCannotBeOpened()
     {
         const auto gateway = startGateway();
-        const Outcome outcome = rs485ctl(
-            {"mode", "debug", "--port", "/dev/rs485ctl-none", "--port", gateway->portPath()});
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString refusing = QString("rfc2217://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        const Outcome outcome = rs485ctl({"mode", "debug", "--port", "/dev/rs485ctl-none", "--port",
+                                          refusing, "--port", gateway->portPath()});
         QCOMPARE(outcome.exitCode, 2);
         QVERIFY2(outcome.out.contains(QRegularExpression(
                      "\n/dev/rs485ctl-none +cannot open .* No such file or directory\n")),
+                 qPrintable(outcome.out));
+        QVERIFY2(outcome.out.contains(QRegularExpression(
+                     "\n" + QRegularExpression::escape(refusing) + " +cannot open .* refused")),
                  qPrintable(outcome.out));
         QVERIFY(outcome.out.contains(QRegularExpression(" done +1 +0 .* in debug mode\n")));
         QCOMPARE(gateway->operatingMode(), DebugMode);
@@ -198,16 +215,20 @@ private slots:
     }
 
     // The gateway program at 115200 baud and 2 stop bits takes a download in
-    // debug mode only; the scan finds it at its 63rd probe.
-    void scanThenCommissionTheGatewayProgram()
+    // debug mode only; through ser2net, whose RFC 2217 port carries each
+    // setting to the gateway's device, the scan finds it at its 63rd probe.
+    void scanThenCommissionTheGatewayProgramThroughRfc2217()
     {
         const QString link = dir.filePath("gateway");
         QProcess gateway;
         gateway.start(GATEWAY_EMULATOR,
                       {"--link", link, "--baud", "8", "--stop-bits", "2", "--require-debug-mode"});
         QTRY_VERIFY(gateway.canReadLine());
-        const Outcome outcome =
-            rs485ctl({"download", "--commission", "--scan", projectPath, "--port", link}, 90000);
+        Ser2NetServer server(link, Ser2NetServer::Accepter::Rfc2217);
+        QVERIFY(server.isListening());
+        const Outcome outcome = rs485ctl(
+            {"download", "--commission", "--scan", projectPath, "--port", server.portName()},
+            90000);
         gateway.terminate();
         QVERIFY(gateway.waitForFinished(5000));
         QCOMPARE(outcome.exitCode, 0);
