@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QMessageBox>
 
 void MainWindow::setupLanguageMenu()
@@ -27,11 +28,18 @@ void MainWindow::on_actionQuit_Q_triggered()
     QCoreApplication::quit();
 }
 
-// The new language takes effect at the next start.
+// The new language takes effect at the next start; a restart would change
+// nothing when it could not be kept.
 void MainWindow::chooseLanguage(int language)
 {
-    writeLanguageSetting(language);
-    askRestart();
+    if (writeLanguageSetting(language)) {
+        askRestart();
+        return;
+    }
+    QMessageBox::critical(this, tr("ERROR"),
+                          tr("The language setting could not be saved: config.ini in %1 cannot "
+                             "be written.")
+                              .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
 void MainWindow::askRestart()

@@ -5,21 +5,22 @@
 #include <QTranslator>
 
 namespace {
-const char *const settingsFile = "config.ini";
 const char *const languageKey = "GeneralSettings/language";
 const char *const chineseCatalogue = ":/tr_SC.qm";
 } // namespace
 
 int readLanguageSetting()
 {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+    QSettings settings(SettingsFileName, QSettings::IniFormat);
     return settings.value(languageKey, LanguageEnglish).toInt();
 }
 
-void writeLanguageSetting(int language)
+bool writeLanguageSetting(int language)
 {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+    QSettings settings(SettingsFileName, QSettings::IniFormat);
     settings.setValue(languageKey, language);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 void installLanguage(QTranslator &translator)

@@ -12,11 +12,14 @@ void selectWholeRowsReadOnly(QTableWidget *table)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
+// However small the window, the receive area shows at least LeastLinesShown lines.
 void setupReceiveArea(ReceiveView *area)
 {
+    constexpr int LeastLinesShown = 8;
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
+    area->setMinimumHeight(area->heightForLines(LeastLinesShown));
 }
 } // namespace
 
@@ -27,7 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     m_work_para = WorkPara();
     setupReceiveArea(ui->textEditRecv);
-    fillPortList();
+    setupPortList();
     ui->tableWidget_485toknx_w->setRowCount(0);
 
     setupStatusBar();
@@ -42,12 +45,14 @@ MainWindow::MainWindow(QWidget *parent)
          {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
         selectWholeRowsReadOnly(table);
     setupInputValidators();
+    setupGroupAddresses();
 
     scanMatrix.clear();
     scanTimer = makeTimer(400, false, &MainWindow::sScanTimeout);
     receiveTimer = makeTimer(3000, true, &MainWindow::sReceiveTimeout);
     readComTimer = makeTimer(50, true, &MainWindow::readComTimeout);
     readBacklogTimer = makeTimer(50, true, &MainWindow::readComTimeout);
+    noAnswerTimer = makeTimer(3000, true, &MainWindow::reportNoAnswer);
 
     setWindowTitle(windowTitle() + " " + programVersion);
     setSendButtonsEnabled(false);
@@ -56,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    stopCapture();
     delete ui;
     if (portOpen)
         myCom->close();

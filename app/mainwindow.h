@@ -2,19 +2,24 @@
 
 #include "downloadframes.h"
 #include "frame.h"
+#include "groupaddressbook.h"
 #include "pacedcall.h"
+#include "portlisting.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
+#include "serialline.h"
 
 #include <QMainWindow>
-#include <QSerialPort>
 #include <QSqlDatabase>
 
+class QFile;
 class QLabel;
 class QModelIndex;
 class QProgressBar;
 class QTimer;
+class ProtocolCapture;
 struct Project;
+struct TableRowFault;
 
 namespace Ui {
 class MainWindow;
@@ -61,12 +66,19 @@ private slots:
     void on_actionImport_I_triggered();
     void on_actionExport_E_triggered();
     void on_actionClose_C_triggered();
+    void on_actionImportTablesCsv_triggered();
+    void on_actionExportTablesCsv_triggered();
+    void on_actionCommissioningReport_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
     void on_actionQuit_Q_triggered();
     void on_pushButton_485toknx_w_send_clicked();
     void on_pushButton_1byte_send_p_clicked();
     void on_pushButton_1byte_send_n_clicked();
+    void on_actionCaptureToFile_triggered(bool checked);
+    void on_actionImportGroupAddresses_triggered();
+    void on_actionGroupAddresses_triggered();
+    void on_actionNetworkPort_triggered();
 
 private:
     // The command whose answer is awaited and the length of that answer.
@@ -80,23 +92,27 @@ private:
 
     // Status bar
     void setupStatusBar();
+    QLabel *addStatusNote(const char *name, const QString &text);
     void updateStatusBar();
     void showProgress(const QString &what, int value, int maximum, const QString &format);
     void hideProgress();
 
     // Port connection
-    void fillPortList();
+    void setupPortList();
+    void refreshPortList();
     void openPort();
+    void portOpened();
+    void portOpenFailed(const QString &reason, const QString &remedy);
     void closePort();
-    void showOpenFailure(const QString &reason);
+    void showOpenFailure(const QString &reason, const QString &remedy);
     void setPortSelectorsEnabled(bool enabled);
     void setSendButtonsEnabled(bool enabled);
     void applyComSettings();
-    void portErrorOccurred(QSerialPort::SerialPortError error);
-    void closeLostPort();
+    bool refuseFixedLineSettings();
+    void closeLostPort(const QString &reason);
+    void addNetworkPort(const QString &name);
 
     // Receive path
-    QByteArray readReceived();
     void showReceiveData(const QByteArray &data);
     void showSendData(const QByteArray &frame);
     QString receiveAreaText() const;
@@ -106,15 +122,19 @@ private:
     void sendFrame(const QByteArray &frame);
     void checkReceiveData(const QByteArray &data);
     void followSerialSetting();
+    void sendModeCommand(WorkMode mode, const QByteArray &frame);
+    void reportNoAnswer();
 
     // Device scan
     void scanStep();
+    void sendScanProbe();
     void showScanProgress();
     void endScan();
     void reportNothingFound();
     void adoptScanAnswer(const SerialSettings &settings);
 
     // Download and test telegrams
+    void showRowFault(const TableRowFault &fault);
     void downloadStep();
     void sendTestTelegram(const QString &text);
 
@@ -122,6 +142,11 @@ private:
     void setupLanguageMenu();
     void chooseLanguage(int language);
     void askRestart();
+
+    // Protocol capture
+    void startCapture();
+    void endCapture();
+    QString stopCapture();
 
     // Telegram tables
     void setupInputValidators();
@@ -134,11 +159,18 @@ private:
     void showProject(const Project &project);
     void releaseConnection();
 
+    // Group addresses: completion in the address fields, hints in the tables
+    void setupGroupAddresses();
+    void showGroupAddressBook(const GroupAddressBook &book);
+    void markRows(TelegramTable table, int first, int last);
+    void takeGroupAddress(TelegramTable table, const QString &address);
+
     Ui::MainWindow *ui;
-    QSqlDatabase db; // the default connection, open only while an export or import runs
+    QSqlDatabase db;         // the default connection, open only while an export or import runs
+    QString projectFileName; // the project file last imported or exported; empty after Close
     QTimer *receiveTimer = nullptr;
     WorkPara m_work_para;
-    QSerialPort *myCom = nullptr;
+    SerialLine *myCom = nullptr;
     QLabel *statusLabel = nullptr;
     QLabel *siteLabel = nullptr;
     ScanMatrix scanMatrix;
@@ -157,7 +189,21 @@ private:
     PacedCall countersUpdate{500, [this] { updateStatusBar(); }};
     // The rows the download sends, copied when it starts.
     TelegramTables burnTables;
-    bool portLost = false;
     QLabel *progressLabel = nullptr;
     QProgressBar *progressBar = nullptr;
+
+    // The port list follows the devices while the port is closed.
+    QString extraPortPaths;
+    QList<PortEntry> listedPorts;
+    QStringList networkPorts; // added with "Network port…", listed after the devices
+
+    // Notes a mode or serial-setting command left unanswered.
+    QTimer *noAnswerTimer = nullptr;
+    QLabel *noAnswerLabel = nullptr;
+
+    // The protocol capture, while one runs.
+    QFile *captureFile = nullptr;
+    ProtocolCapture *capture = nullptr;
+    QLabel *captureLabel = nullptr;
+    GroupAddressBook groupAddressBook; // imported from an ETS export
 };

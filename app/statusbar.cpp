@@ -34,6 +34,19 @@ void MainWindow::setupStatusBar()
     ui->statusBar->addWidget(progressLabel);
     ui->statusBar->addWidget(progressBar);
     hideProgress();
+
+    noAnswerLabel = addStatusNote("noAnswerLabel", tr("No answer from the gateway"));
+    captureLabel = addStatusNote("captureLabel", QString());
+}
+
+// A note left of the permanent labels, hidden until it applies.
+QLabel *MainWindow::addStatusNote(const char *name, const QString &text)
+{
+    auto *note = new QLabel(text, this);
+    note->setObjectName(name);
+    ui->statusBar->addWidget(note);
+    note->hide();
+    return note;
 }
 
 void MainWindow::updateStatusBar()

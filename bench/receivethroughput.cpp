@@ -3,17 +3,23 @@
 // then as fast as the window takes it, printing the displayed throughput, the
 // longest event-loop stall and the growth of resident memory.
 //   bench_receive [MiB per form of the flood, default 40] [seconds paced, default 30]
-// It runs on the display of the environment (xvfb-run -a bench_receive), or
-// offscreen without one.
+//                 [--capture]
+// With --capture the window captures the line into a file meanwhile. It runs
+// on the display of the environment (xvfb-run -a bench_receive), or offscreen
+// without one.
 
 #include "benchmeasure.h"
+#include "messageboxanswerer.h"
 #include "pseudoterminal.h"
 #include "windowundertest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -110,6 +116,18 @@ void waitUntilReceived(const WindowUnderTest &w, qint64 total)
     loop.exec();
 }
 
+// Starts the window's capture into the file, as the File menu does.
+void startCapture(WindowUnderTest &w, const QString &file)
+{
+    MessageBoxAnswerer answerer;
+    answerer.answerFileDialog(file);
+    w.widget<QAction>("actionCaptureToFile")->trigger();
+    if (!w.widget<QAction>("actionCaptureToFile")->isChecked())
+        qFatal("cannot capture to %s", qPrintable(file));
+}
+
+bool capturing = false;
+
 struct Window
 {
     explicit Window(bool hex)
@@ -119,9 +137,14 @@ struct Window
         w.widget<QCheckBox>("checkBoxHex4Disp")->setChecked(hex);
         if (!w.openPort(pty.slavePath()))
             qFatal("cannot open %s", qPrintable(pty.slavePath()));
+        if (capturing)
+            startCapture(w, captureFile());
         QApplication::processEvents();
     }
+    QString captureFile() const { return captureDir.filePath("capture.txt"); }
+
     PseudoTerminal pty;
+    QTemporaryDir captureDir;
     WindowUnderTest w;
 };
 
@@ -158,6 +181,9 @@ void runFlood(bool hex, qint64 total)
                 hex ? "hex" : "text", mib, seconds, mib / seconds, stalls.longestMs(),
                 residentMegabytes() - rssBefore,
                 int(window.w.receivedText().count(QLatin1Char('\n'))) + 1);
+    if (capturing)
+        std::printf("     capture file %.1f MiB\n",
+                    QFileInfo(window.captureFile()).size() / (1024.0 * 1024.0));
 }
 } // namespace
 
@@ -166,8 +192,10 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const qint64 mib = argc > 1 ? QByteArray(argv[1]).toLongLong() : 40;
-    const int pacedSeconds = argc > 2 ? QByteArray(argv[2]).toInt() : 30;
+    QStringList arguments = app.arguments().mid(1);
+    capturing = arguments.removeAll("--capture") > 0;
+    const qint64 mib = arguments.size() > 0 ? arguments[0].toLongLong() : 40;
+    const int pacedSeconds = arguments.size() > 1 ? arguments[1].toInt() : 30;
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
     for (bool hex : {true, false}) {
         if (pacedSeconds > 0)

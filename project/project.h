@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame.h"
+#include "groupaddressbook.h"
 #include "telegramtables.h"
 
 // A project: what the window holds apart from the line and the receive area,
@@ -10,4 +11,5 @@ struct Project
     // The "Serial Options" item indexes; an imported file may hold any number.
     SerialSettings serialOptions;
     TelegramTables tables;
+    GroupAddressBook groupAddresses;
 };

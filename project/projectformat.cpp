@@ -1,9 +1,11 @@
 #include "projectformat.h"
 
+#include "groupaddressbook.h"
+
 namespace {
 using S = StoredCell;
 
-const TelegramTableFormat tele485ToKnxW = {
+const TableFormat tele485ToKnxW = {
     "tele_485_to_knx_w",
     "CREATE TABLE tele_485_to_knx_w (id integer PRIMARY KEY AUTOINCREMENT,name text,telegram "
     "text,ack text,ntype text,addr text,length text,value text)",
@@ -11,7 +13,7 @@ const TelegramTableFormat tele485ToKnxW = {
     "exec 485 to knx Error",
     {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Number}};
 
-const TelegramTableFormat tele1Byte = {
+const TableFormat tele1Byte = {
     "tele_1byte",
     "CREATE TABLE tele_1byte (id integer PRIMARY KEY AUTOINCREMENT,name text,telegram_p "
     "text,ack_p text,telegram_n text,ack_n text,addr text,min integer,max text,interval text)",
@@ -20,7 +22,7 @@ const TelegramTableFormat tele1Byte = {
     {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Absent, S::Number, S::Number,
      S::Number}};
 
-const TelegramTableFormat teleKnxTo485W = {
+const TableFormat teleKnxTo485W = {
     "tele_knx_to_485_w",
     "CREATE TABLE tele_knx_to_485_w (id integer PRIMARY KEY AUTOINCREMENT,name text,ntype "
     "text,baudrate text,addr text,length text,value integer,telegram text)",
@@ -29,7 +31,7 @@ const TelegramTableFormat teleKnxTo485W = {
     {S::Text, S::Text, S::Text, S::Text, S::Text, S::Number, S::Text}};
 } // namespace
 
-const TelegramTableFormat &telegramTableFormat(TelegramTable table)
+const TableFormat &telegramTableFormat(TelegramTable table)
 {
     switch (table) {
     case TelegramTable::Tele485ToKnxW:
@@ -40,6 +42,17 @@ const TelegramTableFormat &telegramTableFormat(TelegramTable table)
         return teleKnxTo485W;
     }
     Q_UNREACHABLE();
+}
+
+const TableFormat &groupAddressTableFormat()
+{
+    static const TableFormat format = {
+        "group_addresses",
+        "CREATE TABLE group_addresses (id integer PRIMARY KEY AUTOINCREMENT,address text,name "
+        "text,main_group text,middle_group text,datapoint_type text,description text)",
+        "insert into group_addresses values (?,?,?,?,?,?,?)", "exec group addresses Error",
+        QList<StoredCell>(GroupAddressEntry::columns.size(), StoredCell::Text)};
+    return format;
 }
 
 QString oneByteLength()

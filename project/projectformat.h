@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
-// The layout of the three telegram tables of a project file, shared by the
-// writer and the reader.
+// The layout of the three telegram tables and the address book of a project
+// file, shared by the writer and the reader.
 
 // How one cell of a record is kept in the file.
 enum class StoredCell {
@@ -15,9 +15,9 @@ enum class StoredCell {
     Absent, // not stored: the length of a 1-byte record, read back as "1 byte"
 };
 
-// Column 0 of a telegram table is the id that SQLite assigns; the stored
-// cells of the record follow in column order.
-struct TelegramTableFormat
+// Column 0 of a table is the id that SQLite assigns; the stored cells of the
+// record follow in column order.
+struct TableFormat
 {
     QString name;
     QString createStatement;
@@ -26,7 +26,11 @@ struct TelegramTableFormat
     QList<StoredCell> cells;   // one per record column
 };
 
-const TelegramTableFormat &telegramTableFormat(TelegramTable table);
+const TableFormat &telegramTableFormat(TelegramTable table);
+
+// The address book, one row per entry, every cell a text. Files written
+// before it have no such table.
+const TableFormat &groupAddressTableFormat();
 
 // The length text of every 1-byte record.
 QString oneByteLength();

@@ -39,6 +39,7 @@ void MainWindow::on_actionImport_I_triggered()
     }
     clearAllTables();
     showProject(project);
+    projectFileName = fileName;
 }
 
 void MainWindow::on_actionExport_E_triggered()
@@ -53,8 +54,10 @@ void MainWindow::on_actionExport_E_triggered()
         return;
     const bool written = writeProject();
     db.close();
-    if (written)
+    if (written) {
+        projectFileName = fileName;
         return;
+    }
     // Opening created the file; a failed export leaves nothing behind.
     if (!existed)
         QFile::remove(fileName);
@@ -64,6 +67,8 @@ void MainWindow::on_actionExport_E_triggered()
 void MainWindow::on_actionClose_C_triggered()
 {
     clearAllTables();
+    showGroupAddressBook(GroupAddressBook());
+    projectFileName.clear();
 }
 
 // Points the default connection at the file and opens it; SQLite creates a
@@ -95,6 +100,7 @@ Project MainWindow::currentProject() const
                              ui->comboBoxStopBit_set->currentIndex(),
                              ui->comboBoxParity_set->currentIndex()};
     project.tables = tablesOf(*ui);
+    project.groupAddresses = groupAddressBook;
     return project;
 }
 
@@ -104,6 +110,7 @@ void MainWindow::showProject(const Project &project)
     ui->comboBoxBaudRate_set->setCurrentIndex(project.serialOptions.baudIndex);
     ui->comboBoxStopBit_set->setCurrentIndex(project.serialOptions.stopBitIndex);
     ui->comboBoxParity_set->setCurrentIndex(project.serialOptions.parityIndex);
+    showGroupAddressBook(project.groupAddresses);
     showTables(*ui, project.tables);
 }
 

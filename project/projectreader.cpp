@@ -87,10 +87,9 @@ QStringList cellsOfRow(const RowReader &row, const QList<StoredCell> &cells)
     return texts;
 }
 
-// The cell texts of every row of the telegram table.
-QList<QStringList> readTelegramTable(const QSqlDatabase &db, TelegramTable table)
+// The cell texts of every row of the table.
+QList<QStringList> readTable(const QSqlDatabase &db, const TableFormat &format)
 {
-    const TelegramTableFormat &format = telegramTableFormat(table);
     QList<QStringList> rows;
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -110,9 +109,12 @@ bool readProjectFile(const QSqlDatabase &db, Project &project)
     const bool isProject = readGeneral(db, general);
     project.serialOptions = general.serialOptions;
     for (int index = 0; index < int(std::size(telegramTables)); ++index) {
-        const QList<QStringList> rows = readTelegramTable(db, telegramTables[index]);
+        const TelegramTable table = telegramTables[index];
+        const QList<QStringList> rows = readTable(db, telegramTableFormat(table));
         if (rows.size() == general.claimedRows[index])
-            project.tables.setCells(telegramTables[index], rows);
+            project.tables.setCells(table, rows);
     }
+    project.groupAddresses = GroupAddressBook(
+        recordsFromCells<GroupAddressEntry>(readTable(db, groupAddressTableFormat())));
     return isProject;
 }

@@ -11,6 +11,8 @@ class QSqlDatabase;
 // max, interval) hold the decimal text of the int read; a 1-byte record's
 // length is "1 byte". A telegram table whose row count differs from the count
 // the general table claims for it reads as empty. Any content gives a defined
-// result. True when the database is a project file: it has a general table
-// holding a row.
+// result. The address book keeps the rows of the group_addresses table whose
+// address is one the record checks accept, each address once; a file without
+// that table has none. True when the database is a project file: it has a
+// general table holding a row.
 bool readProjectFile(const QSqlDatabase &db, Project &project);

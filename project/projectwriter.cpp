@@ -9,10 +9,12 @@
 #include <QSqlQuery>
 
 namespace {
-const QStringList dropStatements = {"drop table if exists info", "drop table if exists general",
+const QStringList dropStatements = {"drop table if exists info",
+                                    "drop table if exists general",
                                     "drop table if exists tele_485_to_knx_w",
                                     "drop table if exists tele_1byte",
-                                    "drop table if exists tele_knx_to_485_w"};
+                                    "drop table if exists tele_knx_to_485_w",
+                                    "drop table if exists group_addresses"};
 
 const char *const createInfo = "CREATE TABLE info (product text, version text, creat_time time)";
 const char *const createGeneral =
@@ -48,7 +50,7 @@ bool insertRow(QSqlQuery &query, const QString &statement, const QStringList &te
 
 // All rows as one batch: a list of values per file column, ids null so that
 // SQLite numbers the rows 1, 2, 3 ... in table order.
-bool insertRows(QSqlQuery &query, const TelegramTableFormat &format, const QList<QStringList> &rows)
+bool insertRows(QSqlQuery &query, const TableFormat &format, const QList<QStringList> &rows)
 {
     query.prepare(format.insertStatement);
     query.addBindValue(QVariantList(rows.size()));
@@ -77,6 +79,7 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
     QStringList creates = {createInfo, createGeneral};
     for (const TelegramTable table : telegramTables)
         creates << telegramTableFormat(table).createStatement;
+    creates << groupAddressTableFormat().createStatement;
     for (const QString &statement : creates)
         if (!execute(query, statement))
             return false;
@@ -96,7 +99,8 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
     for (const TelegramTable table : telegramTables)
         if (!insertRows(query, telegramTableFormat(table), project.tables.cells(table)))
             return false;
-    return true;
+    return insertRows(query, groupAddressTableFormat(),
+                      cellsOfRecords(project.groupAddresses.entries()));
 }
 } // namespace
 

@@ -11,6 +11,7 @@ void MainWindow::checkReceiveData(const QByteArray &data)
     m_work_para.expect_len = 0;
     if (!isAnswerFrame(data))
         return;
+    noAnswerTimer->stop();
 
     switch (m_work_para.mode) {
     case E_FUNC_MODE_SCAN:

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
+#include "protocolcapture.h"
 
-#include <QSerialPort>
+#include <QLabel>
+#include <QTimer>
 
 // Sets what the answer will mean before a byte of it can arrive, then sends.
 void MainWindow::sendCommand(WorkMode mode, int answerLength, const QByteArray &frame)
@@ -10,10 +12,15 @@ void MainWindow::sendCommand(WorkMode mode, int answerLength, const QByteArray &
     sendFrame(frame);
 }
 
+// A new command ends the wait for the answer to the one before.
 void MainWindow::sendFrame(const QByteArray &frame)
 {
     if (!myCom || !myCom->isOpen())
         return;
+    noAnswerTimer->stop();
+    noAnswerLabel->hide();
     myCom->write(frame);
+    if (capture)
+        capture->sent(frame);
     showSendData(frame);
 }

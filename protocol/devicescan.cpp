@@ -11,6 +11,8 @@ void MainWindow::on_pushButtonScan_clicked()
         scanMatrix.clear();
         return;
     }
+    if (refuseFixedLineSettings())
+        return;
     scanning = true;
     scanMatrix.fill();
     ui->pushButtonOpen->setEnabled(false);
@@ -24,8 +26,8 @@ void MainWindow::sScanTimeout()
     scanStep();
 }
 
-// Puts the next combination on the line and probes it. One tick after the last
-// probe, with no answer, the scan ends as not found.
+// Puts the next combination on the line and probes it, once it is in effect.
+// One tick after the last probe, with no answer, the scan ends as not found.
 void MainWindow::scanStep()
 {
     m_work_para.mode = E_FUNC_MODE_SCAN;
@@ -41,6 +43,19 @@ void MainWindow::scanStep()
     ui->comboBoxParity->setCurrentIndex(next->parityIndex);
     ui->comboBoxStopBit->setCurrentIndex(next->stopBitIndex);
     applyComSettings();
+    disconnect(myCom, &SerialLine::settingsApplied, this, &MainWindow::sendScanProbe);
+    if (myCom->isApplyingSettings())
+        connect(myCom, &SerialLine::settingsApplied, this, &MainWindow::sendScanProbe,
+                Qt::SingleShotConnection);
+    else
+        sendScanProbe();
+}
+
+// The 400 ms for the answer start with the probe.
+void MainWindow::sendScanProbe()
+{
+    if (!scanning)
+        return;
     sendFrame(buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()));
     showScanProgress();
     scanTimer->start();

@@ -1,17 +1,40 @@
 #include "mainwindow.h"
+#include "rowchecks.h"
+#include "tabletitles.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTimer>
 
 // Downloads a copy of the tables taken now: editing them meanwhile changes
-// nothing that is sent. Pressing again starts over.
+// nothing that is sent. Pressing again starts over. Tables holding a row the
+// gateway would take for something else send nothing.
 void MainWindow::on_pushButtonBurnData_clicked()
 {
-    burnTables = tablesOf(*ui);
+    const TelegramTables tables = tablesOf(*ui);
+    if (const std::optional<TableRowFault> fault = firstRowFault(tables)) {
+        showRowFault(*fault);
+        return;
+    }
+    burnTables = tables;
     burnflag = BurnFlag::start(burnTables);
     downloadStep();
+}
+
+// Shows the row on its page and says which of its fields fails.
+void MainWindow::showRowFault(const TableRowFault &fault)
+{
+    QTableWidget *table = telegramPage(*ui, fault.table).table;
+    ui->tabWidget_General->setCurrentWidget(table->parentWidget());
+    table->selectRow(fault.row);
+    QMessageBox::critical(this, tr("ERROR"),
+                          tr("Nothing was downloaded: row %1 of \"%2\" cannot be sent.\n%3: %4")
+                              .arg(fault.row + 1)
+                              .arg(tableTitle(fault.table),
+                                   columnTitles(fault.table).value(fault.fault.column),
+                                   fault.fault.reason));
 }
 
 // Sends the next frame, each only after the answer to the one before.

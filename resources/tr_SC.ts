@@ -620,6 +620,412 @@ Check the cable and the adapter, then open the port again.</source>
         <translation>“%1”必须写作“%2”</translation>
     </message>
     <message>
+        <source>You may not use %1. Add your user to the group &quot;%2&quot; that owns it (sudo usermod -aG %2 $USER), then log out and log in again.</source>
+        <translation>您无权使用 %1。请将您的用户加入拥有该设备的用户组“%2”（sudo usermod -aG %2 $USER），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program (a serial terminal, another rs485config) and open the port again.</source>
+        <translation>%1 正被其他程序占用。请关闭该程序（串口终端或另一个 rs485config），然后重新打开串口。</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>描述：%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>制造商：%1</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>序列号：%1</translation>
+    </message>
+    <message>
+        <source>USB vendor:product: %1</source>
+        <translation>USB 厂商:产品：%1</translation>
+    </message>
+    <message>
+        <source>Capture to file…</source>
+        <translation>捕获到文件…</translation>
+    </message>
+    <message>
+        <source>The language setting could not be saved: config.ini in %1 cannot be written.</source>
+        <translation>无法保存语言设置：%1 中的 config.ini 不能写入。</translation>
+    </message>
+    <message>
+        <source>No answer from the gateway</source>
+        <translation>网关没有应答</translation>
+    </message>
+    <message>
+        <source>Capture to file</source>
+        <translation>捕获到文件</translation>
+    </message>
+    <message>
+        <source>Capture (*.txt *.log);;All (*.*)</source>
+        <translation>捕获文件 (*.txt *.log);;所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>Cannot capture to %1:
+%2</source>
+        <translation>无法捕获到 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Capturing to %1</source>
+        <translation>正在捕获到 %1</translation>
+    </message>
+    <message>
+        <source>The capture has stopped: %1 cannot be written.
+%2</source>
+        <translation>捕获已停止：%1 不能写入。
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing was downloaded: row %1 of &quot;%2&quot; cannot be sent.
+%3: %4</source>
+        <translation>没有下载任何数据：“%2”的第 %1 行不能发送。
+%3：%4</translation>
+    </message>
+    <message>
+        <source>Choose the baud rate, the stop bits and the parity under &quot;Serial Options&quot; first.</source>
+        <translation>请先在“串口选项”中选择波特率、停止位和校验位。</translation>
+    </message>
+    <message>
+        <source>Import group addresses…</source>
+        <translation>导入组地址…</translation>
+    </message>
+    <message>
+        <source>Group addresses…</source>
+        <translation>组地址…</translation>
+    </message>
+    <message>
+        <source>Not in the imported group addresses</source>
+        <translation>不在导入的组地址中</translation>
+    </message>
+    <message>
+        <source>Its datapoint type needs the length %1.</source>
+        <translation>其数据点类型要求长度为 %1。</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Main group</source>
+        <translation>主组</translation>
+    </message>
+    <message>
+        <source>Middle group</source>
+        <translation>中间组</translation>
+    </message>
+    <message>
+        <source>Datapoint type</source>
+        <translation>数据点类型</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message>
+        <source>Used in</source>
+        <translation>使用位置</translation>
+    </message>
+    <message>
+        <source>Group addresses</source>
+        <translation>组地址</translation>
+    </message>
+    <message>
+        <source>Search by address or name</source>
+        <translation>按地址或名称搜索</translation>
+    </message>
+    <message>
+        <source>No header line of an ETS group address export was found: it names the columns &quot;Group name&quot; and &quot;Address&quot;, or &quot;Main&quot;, &quot;Middle&quot;, &quot;Sub&quot; and &quot;Address&quot;.</source>
+        <translation>未找到 ETS 组地址导出文件的标题行：标题行应包含列 &quot;Group name&quot; 和 &quot;Address&quot;，或 &quot;Main&quot;、&quot;Middle&quot;、&quot;Sub&quot; 和 &quot;Address&quot;。</translation>
+    </message>
+    <message>
+        <source>The XML file is broken at line %1: %2</source>
+        <translation>XML 文件第 %1 行有误：%2</translation>
+    </message>
+    <message>
+        <source>The XML file is no ETS group address export: its root element is &quot;%1&quot;.</source>
+        <translation>该 XML 文件不是 ETS 组地址导出文件：其根元素为 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>%1 is not a three-level group address</source>
+        <translation>%1 不是三级组地址</translation>
+    </message>
+    <message>
+        <source>%1 lies outside 0/0/1 to 15/7/255</source>
+        <translation>%1 超出 0/0/1 至 15/7/255 的范围</translation>
+    </message>
+    <message>
+        <source>%1 was listed before</source>
+        <translation>%1 之前已出现过</translation>
+    </message>
+    <message>
+        <source>The file holds no three-level group address.</source>
+        <translation>文件中没有三级组地址。</translation>
+    </message>
+    <message>
+        <source>The file is too large for a group address export.</source>
+        <translation>文件过大，不是组地址导出文件。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件为空。</translation>
+    </message>
+    <message>
+        <source>Group addresses read: %1</source>
+        <translation>已读取组地址：%1</translation>
+    </message>
+    <message>
+        <source>Middle groups: %1</source>
+        <translation>中间组：%1</translation>
+    </message>
+    <message>
+        <source>Rows skipped: %1</source>
+        <translation>已跳过行数：%1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>Import group addresses</source>
+        <translation>导入组地址</translation>
+    </message>
+    <message>
+        <source>ETS group address export (*.csv *.xml);;All files (*)</source>
+        <translation>ETS 组地址导出文件 (*.csv *.xml);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import tables from CSV…</source>
+        <translation>从 CSV 导入表格…</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV…</source>
+        <translation>将表格导出为 CSV…</translation>
+    </message>
+    <message>
+        <source>Commissioning report…</source>
+        <translation>调试报告…</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>调试报告</translation>
+    </message>
+    <message>
+        <source>Project file:</source>
+        <translation>项目文件</translation>
+    </message>
+    <message>
+        <source>Unsaved project</source>
+        <translation>未保存的项目</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Tool:</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>The quote is never closed</source>
+        <translation>引号没有闭合</translation>
+    </message>
+    <message>
+        <source>Text follows the closing quote</source>
+        <translation>闭合引号后还有文字</translation>
+    </message>
+    <message>
+        <source>The text is not UTF-8</source>
+        <translation>文字不是 UTF-8 编码</translation>
+    </message>
+    <message>
+        <source>No rows</source>
+        <translation>无数据行</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the commissioning report…</source>
+        <translation>正在生成调试报告…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV</source>
+        <translation>将表格导出为 CSV</translation>
+    </message>
+    <message>
+        <source>The folder already holds %1. Replace?</source>
+        <translation>该文件夹中已有 %1。是否替换？</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Import tables from CSV</source>
+        <translation>从 CSV 导入表格</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>…… 另有 %1 处</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. These lines cannot be taken:</source>
+        <translation>未导入任何数据。以下各行无法接受：</translation>
+    </message>
+    <message>
+        <source>These tables already hold rows: %1.</source>
+        <translation>以下表格中已有数据行：%1。</translation>
+    </message>
+    <message>
+        <source>Replace their rows with the imported ones, or append the imported rows after them?</source>
+        <translation>用导入的数据行替换原有数据行，还是将导入的数据行追加在其后？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>The line has %1 cells, the table %2 columns</source>
+        <translation>该行有 %1 个单元格，而表格只有 %2 列</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1, line %2, column %3: %4</source>
+        <translation>%1，第 %2 行，第 %3 列：%4</translation>
+    </message>
+    <message>
+        <source>The first line is not the column titles of a telegram table</source>
+        <translation>第一行不是报文表格的列标题</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The file is larger than 16 MiB</source>
+        <translation>文件大于 16 MiB</translation>
+    </message>
+    <message>
+        <source>Another chosen file holds this table too</source>
+        <translation>所选的另一个文件也包含此表格</translation>
+    </message>
+    <message>
+        <source>Network port…</source>
+        <translation>网络端口…</translation>
+    </message>
+    <message>
+        <source>Network port</source>
+        <translation>网络端口</translation>
+    </message>
+    <message>
+        <source>name or address</source>
+        <translation>主机名或地址</translation>
+    </message>
+    <message>
+        <source>RFC 2217: the line settings are carried</source>
+        <translation>RFC 2217：传送串口参数</translation>
+    </message>
+    <message>
+        <source>TCP: raw bytes, the server fixes the settings</source>
+        <translation>TCP：原始字节，串口参数由服务器固定</translation>
+    </message>
+    <message>
+        <source>Used last:</source>
+        <translation>最近使用：</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>主机：</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>The network port could not be remembered: config.ini in %1 cannot be written.</source>
+        <translation>无法保存网络端口：%1 中的 config.ini 无法写入。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>正在连接 %1…</translation>
+    </message>
+    <message>
+        <source>%1 is a raw TCP port: the device server fixes its line settings, and they cannot be changed from here. Scan and Serial configure need a local port or an RFC 2217 port (rfc2217://HOST:PORT).</source>
+        <translation>%1 是原始 TCP 端口：其串口参数由串口服务器固定，无法在此更改。扫描和串口配置需要本地端口或 RFC 2217 端口（rfc2217://主机:端口）。</translation>
+    </message>
+    <message>
+        <source>Serial device server, raw TCP: the server fixes the line settings</source>
+        <translation>串口服务器，原始 TCP：串口参数由服务器固定</translation>
+    </message>
+    <message>
+        <source>Serial device server, RFC 2217: the line settings reach its port</source>
+        <translation>串口服务器，RFC 2217：串口参数传送到其端口</translation>
+    </message>
+    <message>
+        <source>%1 does not offer the serial port control of RFC 2217.</source>
+        <translation>%1 不支持 RFC 2217 串口控制。</translation>
+    </message>
+    <message>
+        <source>Open it as a raw TCP port (tcp://%1): its line settings are then those the device server gives it.</source>
+        <translation>请以原始 TCP 端口（tcp://%1）打开：此时串口参数由串口服务器决定。</translation>
+    </message>
+    <message>
+        <source>%1 does not agree to binary transmission.</source>
+        <translation>%1 不接受二进制传输。</translation>
+    </message>
+    <message>
+        <source>Check the address, and that the device server is switched on, can be reached from this computer and is not in use by another program.</source>
+        <translation>请检查地址，并确认串口服务器已开机、可从本机访问且未被其他程序占用。</translation>
+    </message>
+    <message>
+        <source>%1 is no network port: write rfc2217://HOST:PORT or tcp://HOST:PORT.</source>
+        <translation>%1 不是网络端口：请写成 rfc2217://主机:端口 或 tcp://主机:端口。</translation>
+    </message>
+    <message>
+        <source>%1 took the connection, but set up no session within %2 s.</source>
+        <translation>%1 接受了连接，但在 %2 秒内未建立会话。</translation>
+    </message>
+    <message>
+        <source>No connection to %1 within %2 s.</source>
+        <translation>%2 秒内未能连接到 %1。</translation>
+    </message>
+    <message>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>

@@ -1,21 +1,11 @@
+#include "createserialline.h"
 #include "mainwindow.h"
 #include "portnames.h"
 #include "portsettings.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
-#include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QTimer>
-
-void MainWindow::fillPortList()
-{
-    QStringList found;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        found << info.portName();
-    ui->comboBoxComm->clear();
-    ui->comboBoxComm->addItems(portEntries(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"), found));
-}
 
 void MainWindow::on_pushButtonOpen_clicked()
 {
@@ -25,26 +15,38 @@ void MainWindow::on_pushButtonOpen_clicked()
         openPort();
 }
 
+// A local device opens within the click; a network port connects on the
+// event loop, shown meanwhile.
 void MainWindow::openPort()
 {
-    const std::optional<QString> name = systemPortName(ui->comboBoxComm->currentText());
+    const QString entry = ui->comboBoxComm->currentText();
+    const std::optional<QString> name =
+        lineKindOf(entry) == LineKind::Local ? systemPortName(entry) : entry;
     if (!name) {
-        showOpenFailure(QString());
+        showOpenFailure(QString(), QString());
         return;
     }
     delete myCom;
-    myCom = new QSerialPort(*name);
+    myCom = createSerialLine(*name).release();
+    myCom->setParent(this);
     myCom->setReadBufferSize(ReceivedText::DisplayChunk);
-    if (!myCom->open(QIODevice::ReadWrite)) {
-        const QString reason = myCom->errorString();
-        delete myCom;
-        myCom = nullptr;
-        showOpenFailure(reason);
-        return;
+    connect(myCom, &SerialLine::opened, this, &MainWindow::portOpened);
+    connect(myCom, &SerialLine::openFailed, this, &MainWindow::portOpenFailed);
+    connect(myCom, &SerialLine::lost, this, &MainWindow::closeLostPort);
+    myCom->openLine();
+    if (myCom && myCom->isOpening()) {
+        ui->pushButtonOpen->setEnabled(false);
+        setPortSelectorsEnabled(false);
+        showProgress(tr("Connecting to %1…").arg(entry), 0, 0, QString());
     }
+}
+
+void MainWindow::portOpened()
+{
+    hideProgress();
+    ui->pushButtonOpen->setEnabled(true);
     applyComSettings();
-    connect(myCom, &QSerialPort::readyRead, this, &MainWindow::readMyCom);
-    connect(myCom, &QSerialPort::errorOccurred, this, &MainWindow::portErrorOccurred);
+    connect(myCom, &SerialLine::readyRead, this, &MainWindow::readMyCom);
 
     ui->groupBox_operation->setEnabled(true);
     setPortSelectorsEnabled(false);
@@ -54,9 +56,20 @@ void MainWindow::openPort()
     updateStatusBar();
 }
 
+void MainWindow::portOpenFailed(const QString &reason, const QString &remedy)
+{
+    myCom->deleteLater();
+    myCom = nullptr;
+    hideProgress();
+    ui->pushButtonOpen->setEnabled(true);
+    setPortSelectorsEnabled(true);
+    showOpenFailure(reason, remedy);
+}
+
 void MainWindow::closePort()
 {
     myCom->close();
+    noAnswerTimer->stop();
     ui->groupBox_operation->setEnabled(false);
     setPortSelectorsEnabled(true);
     setSendButtonsEnabled(false);
@@ -65,12 +78,14 @@ void MainWindow::closePort()
     updateStatusBar();
 }
 
-void MainWindow::showOpenFailure(const QString &reason)
+// The system's or the network's reason and what the user can do about it
+// below the two lines.
+void MainWindow::showOpenFailure(const QString &reason, const QString &remedy)
 {
     QMessageBox box(QMessageBox::Critical, tr("ERROR"),
                     tr("Cannot open the port\nCheck to see if the serial port is occupied"),
                     QMessageBox::Ok, this);
-    box.setInformativeText(reason);
+    box.setInformativeText(remedy.isEmpty() ? reason : reason + "\n\n" + remedy);
     box.exec();
 }
 
@@ -80,6 +95,7 @@ void MainWindow::setPortSelectorsEnabled(bool enabled)
     ui->comboBoxComm->setEnabled(enabled);
     ui->comboBoxStopBit->setEnabled(enabled);
     ui->comboBoxParity->setEnabled(enabled);
+    ui->actionNetworkPort->setEnabled(enabled);
 }
 
 void MainWindow::setSendButtonsEnabled(bool enabled)
@@ -91,22 +107,19 @@ void MainWindow::setSendButtonsEnabled(bool enabled)
 
 // Puts the selected line parameters into effect on the open port, and into the
 // status bar. A setting the device cannot take (1.5 stop bits, parity on a
-// pseudo-terminal) is left as it was.
+// pseudo-terminal) is left as it was. A network port may take them a little
+// later (SerialLine::isApplyingSettings()).
 void MainWindow::applyComSettings()
 {
     if (!myCom)
         return;
-    const PortSettings settings = portSettingsFromTexts(
+    PortSettings settings = portSettingsFromTexts(
         {ui->comboBoxBaudRate->currentText(), ui->comboBoxDataBit->currentText(),
          ui->comboBoxParity->currentText(), ui->comboBoxStopBit->currentText(),
          ui->comboBoxFlowCtrl->currentText()});
-    myCom->setBaudRate(settings.baudRate);
-    myCom->setDataBits(settings.dataBits);
-    myCom->setParity(settings.parity);
-    myCom->setStopBits(settings.stopBits);
-    myCom->setFlowControl(settings.flowControl);
-    myCom->setDataTerminalReady(ui->checkBoxDTR->isChecked());
-    myCom->setRequestToSend(ui->checkBoxRTS->isChecked());
+    settings.dataTerminalReady = ui->checkBoxDTR->isChecked();
+    settings.requestToSend = ui->checkBoxRTS->isChecked();
+    myCom->applySettings(settings);
 
     for (QComboBox *selector : {ui->comboBoxBaudRate, ui->comboBoxComm, ui->comboBoxDataBit,
                                 ui->comboBoxStopBit, ui->comboBoxFlowCtrl, ui->comboBoxParity})
@@ -114,30 +127,35 @@ void MainWindow::applyComSettings()
     updateStatusBar();
 }
 
-// A vanished device makes the port report errors in a tight loop while it
-// stays open: close it once, outside the port's own signal.
-void MainWindow::portErrorOccurred(QSerialPort::SerialPortError error)
+// Over raw TCP the device server fixes the line settings: the commands that
+// change them say so and send nothing.
+bool MainWindow::refuseFixedLineSettings()
 {
-    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
-        return;
-    if (!portOpen || portLost)
-        return;
-    portLost = true;
-    myCom->disconnect(this);
-    QTimer::singleShot(0, this, &MainWindow::closeLostPort);
+    if (!myCom || myCom->carriesSettings())
+        return false;
+    QMessageBox::critical(this, tr("ERROR"),
+                          tr("%1 is a raw TCP port: the device server fixes its line settings, "
+                             "and they cannot be changed from here. Scan and Serial configure "
+                             "need a local port or an RFC 2217 port (rfc2217://HOST:PORT).")
+                              .arg(myCom->portName()));
+    return true;
 }
 
-void MainWindow::closeLostPort()
+// The line has closed itself, once.
+void MainWindow::closeLostPort(const QString &reason)
 {
-    portLost = false;
     if (!portOpen)
         return;
     closePort();
+    stopCapture();
     if (scanning) {
         endScan();
         scanMatrix.clear();
     }
-    QMessageBox::critical(this, tr("ERROR"),
-                          tr("The serial port was lost.\nCheck the cable and the adapter, then "
-                             "open the port again."));
+    QMessageBox box(QMessageBox::Critical, tr("ERROR"),
+                    tr("The serial port was lost.\nCheck the cable and the adapter, then "
+                       "open the port again."),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
 }

@@ -1,5 +1,7 @@
 #include "portsettings.h"
 
+#include "itemtexts.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -60,4 +62,15 @@ PortSettings portSettingsFromTexts(const PortTexts &texts)
     settings.stopBits = lookUp(texts.stopBits, stopBits, QSerialPort::OneStop);
     settings.flowControl = lookUp(texts.flowControl, flowControls, QSerialPort::NoFlowControl);
     return settings;
+}
+
+PortSettings portSettingsOf(const SerialSettings &items)
+{
+    const auto shown = [](const QString &item) {
+        return QCoreApplication::translate("MainWindow", item.toLatin1().constData());
+    };
+    return portSettingsFromTexts({shown(baudRateTexts().at(items.baudIndex)), QStringLiteral("8"),
+                                  shown(parityTexts().at(items.parityIndex)),
+                                  shown(stopBitTexts().at(items.stopBitIndex)),
+                                  QStringLiteral("OFF")});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frame.h"
+
 #include <QSerialPort>
 #include <QString>
 
@@ -11,6 +13,9 @@ struct PortSettings
     QSerialPort::Parity parity = QSerialPort::NoParity;
     QSerialPort::StopBits stopBits = QSerialPort::OneStop;
     QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
+    // Modem lines, set on a local device only.
+    bool dataTerminalReady = false;
+    bool requestToSend = false;
 };
 
 // The selectors' texts as they show them. Each is compared with the
@@ -27,3 +32,7 @@ struct PortTexts
 };
 
 PortSettings portSettingsFromTexts(const PortTexts &texts);
+
+// The line parameters of item indexes, as the connection selectors showing
+// those items give them: 8 data bits, no flow control. The indexes must be valid.
+PortSettings portSettingsOf(const SerialSettings &items);

@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
+#include "wholefile.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -24,12 +24,8 @@ void MainWindow::on_pushButtonSave_clicked()
                                                           tr("Document (*.txt *.dat);;All (*.*)"));
     if (fileName.isEmpty())
         return;
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!writeWholeFile(fileName, receiveAreaText().toLatin1()))
         QMessageBox::critical(this, tr("ERROR"), tr("Cannot write!"));
-        return;
-    }
-    file.write(receiveAreaText().toLatin1());
 }
 
 // The area's text with its line breaks as '\n', received characters as they

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "protocolcapture.h"
 #include "ui_mainwindow.h"
 
 #include <QSerialPort>
@@ -15,7 +16,7 @@ void MainWindow::readMyCom()
     if (waiting == m_work_para.expect_len) {
         readComTimer->stop();
         readBacklogTimer->stop();
-        const QByteArray block = readReceived();
+        const QByteArray block = myCom->readAll();
         showReceiveData(block);
         countersUpdate.flush(); // an answer is counted before it is handled
         checkReceiveData(block);
@@ -36,20 +37,15 @@ void MainWindow::readComTimeout()
     readBacklogTimer->stop();
     if (!myCom || !myCom->isOpen())
         return;
-    showReceiveData(readReceived());
-}
-
-// Every byte read from the port passes here, in order, before it is shown
-// or dispatched.
-QByteArray MainWindow::readReceived()
-{
-    return myCom->readAll();
+    showReceiveData(myCom->readAll());
 }
 
 void MainWindow::showReceiveData(const QByteArray &data)
 {
     if (data.isEmpty())
         return;
+    if (capture)
+        capture->received(data);
     rxCount += data.size();
     QByteArray text;
     receivedText.appendTo(text, data, ui->checkBoxHex4Disp->isChecked());

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 namespace {
 // Blank space around the text, as a text document has.
@@ -73,6 +74,11 @@ void ReceiveView::clear()
     anchor = caret = {};
     top = 0;
     relayout();
+}
+
+int ReceiveView::heightForLines(int count) const
+{
+    return qCeil(count * asciiRows->rowHeight() + 2 * Margin) + 2 * frameWidth();
 }
 
 QString ReceiveView::selectedText() const

@@ -21,6 +21,8 @@
 class ReceiveView : public QAbstractScrollArea
 {
     Q_OBJECT
+    Q_PROPERTY(QString plainText READ toPlainText)
+    Q_PROPERTY(bool readOnly READ isReadOnly)
 
 public:
     explicit ReceiveView(QWidget *parent = nullptr);
@@ -31,6 +33,9 @@ public:
     void clear();
 
     QString toPlainText() const { return lines.text(); }
+    bool isReadOnly() const { return true; }
+    // The height that shows count lines whole.
+    int heightForLines(int count) const;
     QString selectedText() const;
     void copy() const;
     void selectAll();

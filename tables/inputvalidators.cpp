@@ -1,3 +1,4 @@
+#include "addresssearch.h"
 #include "inputrules.h"
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -6,13 +7,38 @@
 
 namespace {
 // One validator of the rule, shared by the fields.
-void shareInputRule(const QString &pattern, std::initializer_list<QLineEdit *> fields,
-                    QObject *owner)
+void shareValidator(QValidator *validator, std::initializer_list<QLineEdit *> fields)
 {
-    auto *validator = new QRegularExpressionValidator(QRegularExpression(pattern), owner);
     for (QLineEdit *field : fields)
         field->setValidator(validator);
 }
+
+void shareInputRule(const QString &pattern, std::initializer_list<QLineEdit *> fields,
+                    QObject *owner)
+{
+    shareValidator(new QRegularExpressionValidator(QRegularExpression(pattern), owner), fields);
+}
+
+// The address rule; while there is an address book, also a text with a
+// letter, which searches the book.
+class AddressFieldValidator : public QRegularExpressionValidator
+{
+public:
+    AddressFieldValidator(const GroupAddressBook &book, QObject *owner)
+        : QRegularExpressionValidator(QRegularExpression(groupAddressInputPattern()), owner)
+        , book(book)
+    {}
+
+    State validate(QString &input, int &position) const override
+    {
+        if (!book.isEmpty() && isAddressSearch(input))
+            return Intermediate;
+        return QRegularExpressionValidator::validate(input, position);
+    }
+
+private:
+    const GroupAddressBook &book;
+};
 } // namespace
 
 void MainWindow::setupInputValidators()
@@ -21,10 +47,9 @@ void MainWindow::setupInputValidators()
                    {ui->lineEdit_485toknx_w_telegram, ui->lineEdit_1byte_telegram1,
                     ui->lineEdit_1byte_telegram2, ui->lineEdit_knxto485_w_telegram},
                    this);
-    shareInputRule(
-        groupAddressInputPattern(),
-        {ui->lineEdit_485toknx_w_addr, ui->lineEdit_1byte_addr, ui->lineEdit_knxto485_w_addr},
-        this);
+    shareValidator(
+        new AddressFieldValidator(groupAddressBook, this),
+        {ui->lineEdit_485toknx_w_addr, ui->lineEdit_1byte_addr, ui->lineEdit_knxto485_w_addr});
     shareInputRule(ackInputPattern(),
                    {ui->lineEdit_485toknx_w_ack, ui->lineEdit_1byte_ack1, ui->lineEdit_1byte_ack2},
                    this);

@@ -7,6 +7,18 @@ const QStringList &baudRateTexts()
     return texts;
 }
 
+const QStringList &stopBitTexts()
+{
+    static const QStringList texts = {"1", "1.5", "2"};
+    return texts;
+}
+
+const QStringList &parityTexts()
+{
+    static const QStringList texts = {"None", "ODD", "EVEN"};
+    return texts;
+}
+
 const QStringList &lengthTexts()
 {
     static const QStringList texts = {"1 bit", "2 bit", "4 bit", "6 bit", "1 byte", "2 byte"};

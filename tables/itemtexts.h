@@ -14,6 +14,10 @@ const QStringList &lengthTexts();
 const QStringList &type485ToKnxTexts();
 // comboBox_knxto485_w_type
 const QStringList &typeKnxTo485Texts();
+// comboBoxStopBit, comboBoxStopBit_set
+const QStringList &stopBitTexts();
+// comboBoxParity, comboBoxParity_set
+const QStringList &parityTexts();
 
 // The type item that carries no value, at the same index in both type lists.
 constexpr int ReadTypeIndex = 1;

@@ -62,9 +62,7 @@ CellCheck numberCell(const QString &text, int low, int high)
 {
     return {normalisedNumber(text, low, high),
             QCoreApplication::translate("MainWindow", "\"%1\" is not a number from %2 to %3")
-                .arg(text)
-                .arg(low)
-                .arg(high)};
+                .arg(text, QString::number(low), QString::number(high))};
 }
 
 // The value cell of a write row: in the range of the row's length. A read row
@@ -124,18 +122,21 @@ CellCheck checkCell(CellKind kind, const QString &text, const QStringList &row, 
 }
 } // namespace
 
-RowCheck checkRow(TelegramTable table, const QStringList &typed)
+RowCheck checkRow(TelegramTable table, const QStringList &typed, HexLetters letters)
 {
     const QList<CellKind> &kinds = cellKinds(table);
     RowCheck check;
     for (int column = 0; column < kinds.size(); ++column) {
-        const CellCheck cell = checkCell(kinds.at(column), typed.value(column), typed, table);
+        const CellKind kind = kinds.at(column);
+        const CellCheck cell = checkCell(kind, typed.value(column), typed, table);
         if (!cell.cell) {
             check.cells.clear();
             check.fault = CellFault{column, cell.reason};
             return check;
         }
-        check.cells << *cell.cell;
+        const bool hex = kind == CellKind::Telegram || kind == CellKind::Ack;
+        check.cells << (hex && letters == HexLetters::UpperCase ? cell.cell->toUpper()
+                                                                : *cell.cell);
     }
     return check;
 }

@@ -23,13 +23,16 @@ struct CellFault
 // numbers with points; types, lengths and baud rates must be items of their
 // lists; a value must be a decimal number in the range its length allows, or
 // is dropped for a "read" row; minimum and maximum run from 0 to 255, the
-// interval from 1 to 255. Letters of telegrams keep their case.
+// interval from 1 to 255. Letters of telegrams and acknowledgements keep their
+// case as the editors keep it, or are made upper case.
 struct RowCheck
 {
     QStringList cells; // normalised; empty when there is a fault
     std::optional<CellFault> fault;
 };
-RowCheck checkRow(TelegramTable table, const QStringList &typed);
+enum class HexLetters { AsTyped, UpperCase };
+RowCheck checkRow(TelegramTable table, const QStringList &typed,
+                  HexLetters letters = HexLetters::AsTyped);
 
 // A stored row's first cell that a download cannot send as meant: a cell its
 // editor would refuse, or a telegram or address not in the form a table keeps.

@@ -9,7 +9,8 @@ seconds=${1:-3600}
 shift || true
 targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_recordchecks fuzz_byteforms fuzz_downloadframes
-                                        fuzz_receivedtext fuzz_frameparser fuzz_projectreader)
+                                        fuzz_receivedtext fuzz_frameparser fuzz_projectreader
+                                        fuzz_answerframer fuzz_groupaddresses fuzz_tablecsv)
 mkdir -p "$top/build/fuzz/findings"
 for target in "${targets[@]}"; do
     program="$top/build/test/tests/fuzz/$target"

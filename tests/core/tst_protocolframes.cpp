@@ -1,6 +1,9 @@
+#include "answerframer.h"
 #include "downloadframes.h"
 #include "frame.h"
+#include "portsettings.h"
 #include "scanmatrix.h"
+#include "serialsettingstexts.h"
 
 #include <QTest>
 
@@ -69,6 +72,46 @@ private slots:
         QCOMPARE(
             QList<int>({outOfRange.baudIndex, outOfRange.stopBitIndex, outOfRange.parityIndex}),
             QList<int>({5, 0, 0}));
+    }
+
+    // Noise before 0C 55 is skipped, a partial answer waits for the rest, and a
+    // run of the awaited length that does not end in 0D is no answer.
+    void answerFramer()
+    {
+        AnswerFramer framer;
+        QVERIFY(!framer.feed(hex("0C5500000000000D"))); // nothing awaited
+        framer.expect(CommandAnswerLength);
+        QVERIFY(!framer.feed(hex("FF 0C 55 01 0C")));
+        QVERIFY(!framer.feed(hex("55 06 01")));
+        QCOMPARE(framer.heldBytes(), 7); // from the first 0C 55 on
+        QCOMPARE(framer.feed(hex("02 00 6A 0D 0C 55")), hex("0C 55 06 01 02 00 6A 0D"));
+        QCOMPARE(framer.awaitedLength(), 0);
+        QCOMPARE(framer.heldBytes(), 0);
+
+        framer.expect(RowAnswerLength);
+        QVERIFY(!framer.feed(hex("0C 55 06 03 00 01 00 00 6B 0A"))); // wrong end byte
+        QVERIFY(!framer.feed(hex("00 0C")));
+        QCOMPARE(framer.feed(hex("55 06 03 00 01 00 00 6B 0D")), hex("0C5506030001 00006B0D"));
+        framer.expect(ScanAnswerLength);
+        QVERIFY(!framer.feed(hex("0C 55 06")));
+        framer.expect(ScanAnswerLength); // a new try drops what was held
+        QCOMPARE(framer.heldBytes(), 0);
+    }
+
+    void serialSettingsTexts()
+    {
+        const auto settings = serialSettingsFromTexts("115200", "1.5", "Even");
+        QVERIFY(settings && settings->baudIndex == 8 && settings->stopBitIndex == 1 &&
+                settings->parityIndex == 2);
+        QCOMPARE(describeSerialSettings(*settings), "115200 baud, 1.5 stop bits, EVEN");
+        for (const auto &[baud, stop, parity] :
+             {std::tuple("19200 ", "1", "none"), std::tuple("9600", "3", "none"),
+              std::tuple("9600", "1", "mark")})
+            QVERIFY(!serialSettingsFromTexts(baud, stop, parity));
+        const PortSettings line = portSettingsOf({3, 2, 1});
+        QCOMPARE(line.baudRate, 14400);
+        QCOMPARE(line.stopBits, QSerialPort::TwoStop);
+        QCOMPARE(line.parity, QSerialPort::OddParity);
     }
 
     // Slowest first: nine baud rates at no, odd, even parity, 1 stop bit; then 1.5, then 2.

@@ -1,10 +1,19 @@
+#include "openfailure.h"
 #include "pacedcall.h"
+#include "portlisting.h"
 #include "portnames.h"
 #include "portsettings.h"
+#include "protocolcapture.h"
 #include "receivedlines.h"
 #include "receivedtext.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 class TestSerialTexts : public QObject
 {
@@ -44,12 +53,71 @@ private slots:
 #ifndef Q_OS_WIN
     void linuxPortList()
     {
-        QCOMPARE(portEntries("/tmp/gw:/dev/pts/4:", {"ttyS0"}),
-                 QStringList({"/tmp/gw", "/dev/pts/4", "ttyS0"}));
         QCOMPARE(systemPortName("/tmp/gw").value(), QString("/tmp/gw"));
         QVERIFY(!systemPortName(QString()));
+
+        // Extra paths are listed first, only while they exist, each once.
+        QTemporaryDir dir;
+        const QString gateway = dir.filePath("gateway"), dangling = dir.filePath("dangling");
+        QVERIFY(QFile::link("/dev/null", gateway));
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dangling));
+        const QList<PortEntry> ports =
+            listPorts(dir.filePath("gone") + ":" + gateway + ":" + gateway + ":" + dangling);
+        QCOMPARE(ports.first().path, gateway);
+        QCOMPARE(ports.count(ports.first()), 1);
+        for (const PortEntry &port : ports)
+            QVERIFY(port.path != dangling && !port.path.startsWith(dir.path() + "/gone"));
+
+        PortEntry adapter{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI", 0x0403, 0x6001};
+        QCOMPARE(portDetails(adapter), QString("/dev/ttyUSB0\nDescription: FT232R USB UART\n"
+                                               "Manufacturer: FTDI\nSerial number: A50285BI\n"
+                                               "USB vendor:product: 0403:6001"));
+        QCOMPARE(portDetails(ports.first()), gateway);
+    }
+
+    // A held device names the holder; a device without access names the group.
+    void openFailureRemedies()
+    {
+        QTemporaryDir dir;
+        const QString device = dir.filePath("ttyTEST");
+        QFile file(device);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(openFailureRemedy(QSerialPort::DeviceNotFoundError, device).isEmpty());
+        QVERIFY(openFailureRemedy(QSerialPort::PermissionError, device)
+                    .contains("in use by another program"));
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+        if (geteuid() != 0) { // root may open anything
+            const QString remedy = openFailureRemedy(QSerialPort::PermissionError, device);
+            QVERIFY2(remedy.contains(QRegularExpression("group \"[^\"]+\"")), qPrintable(remedy));
+        }
     }
 #endif
+
+    // A burst ends after a quiet gap or at a frame sent; every byte in order.
+    void protocolCaptureLines()
+    {
+        const QDateTime time(QDate(2026, 12, 6), QTime(14, 3, 7, 125));
+        QCOMPARE(captureLine(time, CaptureDirection::Sent, QByteArray::fromHex("550C0B")),
+                 QByteArray("2026-12-06 14:03:07.125 TX 55 0C 0B\n"));
+
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        ProtocolCapture capture(&buffer);
+        capture.received("\x0C\x55");
+        capture.received("\x06");
+        capture.sent("\x55");
+        capture.received("\x01");
+        QTRY_VERIFY(buffer.data().count('\n') == 3);
+        capture.received(QByteArray(ProtocolCapture::MostBytesPerLine + 1, '\xFF'));
+        capture.finish();
+        capture.received("\x02");
+        const QList<QByteArray> lines = buffer.data().split('\n');
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[0].endsWith(" RX 0C 55 06") && lines[1].endsWith(" TX 55"));
+        QVERIFY(lines[2].endsWith(" RX 01"));
+        QCOMPARE(lines[3].count("FF"), ProtocolCapture::MostBytesPerLine);
+        QVERIFY(lines[4].endsWith(" RX FF"));
+    }
 
     // One stream in lines of bounded length, whatever the chunks.
     void receivedTextLines()

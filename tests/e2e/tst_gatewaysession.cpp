@@ -7,8 +7,12 @@
 #include "tablefilling.h"
 #include "windowundertest.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -79,6 +83,93 @@ private slots:
         QCOMPARE(answerer->texts(), QStringList{"Found serial configuration."});
         QCOMPARE(selected(), QStringList({baudRateTexts().at(baud), "1", "None"}));
         QVERIFY(w->statusText().endsWith(QString("| TX:%1B | RX:10B").arg(probes * 15)));
+    }
+
+    // The gateway's link is listed while it exists: at once when the list is
+    // opened, within the refresh otherwise. The selection stays on its device;
+    // the popup shows the path whole; the tooltip names the device.
+    void portListFollowsTheGatewayLink()
+    {
+        const QString link = workDir.filePath("a-rather-long-name-for-the-virtual-gateway-link");
+        const QString other = workDir.filePath("other");
+        QVERIFY(workDir.write("other", {}));
+        w = std::make_unique<WindowUnderTest>(QStringList{link, other});
+        w->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w->window()));
+        auto *ports = w->widget<QComboBox>("comboBoxComm");
+        QCOMPARE(ports->currentText(), other);
+        QCOMPARE(ports->findText(link), -1);
+
+        gateway = std::make_unique<GatewayEmulator>();
+        gateway->setLog(&log);
+        QVERIFY(gateway->publish(link));
+        QTest::mouseClick(ports, Qt::LeftButton);
+        QCOMPARE(ports->itemText(0), link);
+        QCOMPARE(ports->currentText(), other);
+        QCOMPARE(ports->itemData(0, Qt::ToolTipRole).toString(), link);
+        QVERIFY(ports->view()->width() > ports->fontMetrics().horizontalAdvance(link));
+        ports->hidePopup();
+
+        gateway->goAway();
+        QTRY_COMPARE_WITH_TIMEOUT(ports->findText(link), -1, 5000);
+        QCOMPARE(ports->currentText(), other);
+    }
+
+    // A scan and a command whose answer comes after noise: every byte is in
+    // the capture, in the order of the line, and the file is whole when the
+    // capture is stopped and when the window closes.
+    void captureHoldsTheWholeSession()
+    {
+        QVERIFY(start({2, 0, 0}));
+        const QString file = workDir.filePath("capture.txt");
+        auto *action = w->widget<QAction>("actionCaptureToFile");
+        answerer->answerFileDialog(file);
+        action->trigger();
+        QCOMPARE(w->widget<QLabel>("captureLabel")->text(), "Capturing to " + file);
+        w->click("pushButtonScan");
+        QVERIFY(answerer->waitForBoxes(1));
+
+        GatewayFaults faults;
+        faults.noise = QByteArray(2000, '\xA5');
+        gateway->setFaults(faults);
+        w->click("pushButtonDebug");
+        QTRY_VERIFY(w->statusText().endsWith(QString("RX:%1B").arg(10 + 2008)));
+        action->trigger();
+        QVERIFY(!action->isChecked());
+
+        QFile capture(file);
+        QVERIFY(capture.open(QIODevice::ReadOnly));
+        const QRegularExpression form(
+            "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (TX|RX)((?: [0-9A-F]{2})+)$");
+        QStringList kinds;
+        QByteArrayList sent;
+        QByteArray received;
+        for (const QByteArray &line : capture.readAll().split('\n')) {
+            const QRegularExpressionMatch parts = form.match(QString::fromLatin1(line));
+            QVERIFY2(parts.hasMatch() || line.isEmpty(), line.constData());
+            kinds << parts.captured(1);
+            const QByteArray bytes = QByteArray::fromHex(parts.captured(2).toLatin1());
+            if (kinds.last() == "TX")
+                sent << bytes;
+            else
+                received += bytes;
+        }
+        QCOMPARE(kinds.mid(0, 5), QStringList({"TX", "TX", "TX", "RX", "TX"}));
+        QCOMPARE(kinds.last(), QString()); // the file ends with a whole line
+        const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
+        QCOMPARE(sent, QByteArrayList({probe, probe, probe,
+                                       QByteArray::fromHex("550C0C01776F726B6D6F64650103D70D")}));
+        QCOMPARE(received.size(), 10 + 2008);
+        QCOMPARE(received.mid(10, 2000), faults.noise);
+
+        // Started again, it appends; closing the window ends it.
+        answerer->answerFileDialog(file);
+        action->trigger();
+        w->widget<QLineEdit>("lineEdit_485toknx_w_telegram")->setText("01 02");
+        w->click("pushButton_485toknx_w_send");
+        w.reset();
+        QVERIFY(capture.seek(0));
+        QVERIFY(capture.readAll().endsWith(" TX 01 02\n"));
     }
 
     // Parity is invisible on a pty: such a gateway already hears the probes

@@ -1,6 +1,7 @@
 // The project reader on databases whose tables hold any values of any type,
-// in any number of columns: it reads every row of a table or, when the count
-// the file claims differs, none, and the numbers it takes are ints.
+// in any number of columns: it reads every row of a telegram table or, when
+// the count the file claims differs, none, the numbers it takes are ints, and
+// the address book holds only rows of valid, distinct addresses.
 
 #include "fuzzchecks.h"
 #include "projectreader.h"
@@ -9,12 +10,14 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
-const char *const tableNames[] = {"info", "general", "tele_485_to_knx_w", "tele_1byte",
-                                  "tele_knx_to_485_w"};
+const char *const tableNames[] = {"info",       "general",           "tele_485_to_knx_w",
+                                  "tele_1byte", "tele_knx_to_485_w", "group_addresses"};
 
 QVariant fuzzValue(FuzzedDataProvider &input)
 {
@@ -82,8 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QSqlDatabase db = QSqlDatabase::database("fuzz", false);
     db.setDatabaseName(":memory:");
     FUZZ_REQUIRE(db.open());
-    int rows[5];
-    for (int t = 0; t < 5; ++t)
+    int rows[std::size(tableNames)];
+    for (int t = 0; t < int(std::size(tableNames)); ++t)
         rows[t] = fuzzTable(db, tableNames[t], input);
 
     Project project;
@@ -100,6 +103,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                      isInt(record.interval));
     for (const TeleKnxTo485W &record : tables.rowsKnxTo485W)
         FUZZ_REQUIRE(isInt(record.value));
+    // The address book keeps valid addresses once each.
+    const QList<GroupAddressEntry> &entries = project.groupAddresses.entries();
+    FUZZ_REQUIRE(entries.size() <= std::max(rows[5], 0));
+    FUZZ_REQUIRE(GroupAddressBook(entries).entries().size() == entries.size());
     db.close();
     return 0;
 }

@@ -26,6 +26,11 @@ void MessageBoxAnswerer::answerFileDialog(const QString &path)
     paths.enqueue(path);
 }
 
+void MessageBoxAnswerer::answerDialog(std::function<void(QDialog *)> fill)
+{
+    dialogFillers.enqueue(std::move(fill));
+}
+
 QStringList MessageBoxAnswerer::texts() const
 {
     QStringList result;
@@ -60,6 +65,16 @@ void MessageBoxAnswerer::answerActiveDialog()
         answerBox(box);
     else if (auto *dialog = qobject_cast<QFileDialog *>(modal))
         answerFileDialog(dialog);
+    else if (auto *other = qobject_cast<QDialog *>(modal))
+        answerOtherDialog(other);
+}
+
+void MessageBoxAnswerer::answerOtherDialog(QDialog *dialog)
+{
+    if (dialogFillers.isEmpty())
+        dialog->reject();
+    else
+        dialogFillers.dequeue()(dialog);
 }
 
 void MessageBoxAnswerer::answerBox(QMessageBox *box)

@@ -7,10 +7,15 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
+class QDialog;
+
 // Answers the modal dialogs a window opens while a test drives it and records
 // what they showed. Message boxes get the queued answers in turn, then the
 // default answer; file dialogs get the queued paths in turn (an empty path
-// cancels). Lives for one test function.
+// cancels); other dialogs are handed to the queued callbacks in turn, or
+// rejected. Lives for one test function.
 class MessageBoxAnswerer : public QObject
 {
     Q_OBJECT
@@ -36,6 +41,8 @@ public:
 
     void answerNext(QMessageBox::StandardButton button);
     void answerFileDialog(const QString &path);
+    // The callback fills in the dialog and accepts or rejects it.
+    void answerDialog(std::function<void(QDialog *)> fill);
 
     const QList<Box> &boxes() const { return seenBoxes; }
     const QList<FileDialog> &fileDialogs() const { return seenFileDialogs; }
@@ -53,10 +60,12 @@ private:
     void answerActiveDialog();
     void answerBox(QMessageBox *box);
     void answerFileDialog(class QFileDialog *dialog);
+    void answerOtherDialog(QDialog *dialog);
 
     QMessageBox::StandardButton defaultAnswer;
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> paths;
+    QQueue<std::function<void(QDialog *)>> dialogFillers;
     QList<Box> seenBoxes;
     QList<FileDialog> seenFileDialogs;
     QTimer poll;

@@ -5,10 +5,13 @@
 #include "messageboxanswerer.h"
 #include "scopedworkdir.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -101,6 +104,14 @@ private slots:
         QCOMPARE(starts, 0);
         QCOMPARE(started.window->windowTitle(), englishTitle);
         QVERIFY(started.chineseActionEnabled());
+
+        // A setting that cannot be kept is reported, and no restart offered.
+        QVERIFY(QFile::remove(dir.filePath("config.ini")) && QDir(dir.path()).mkdir("config.ini"));
+        started.action("actionChinese_C")->trigger();
+        QCOMPARE(answerer.count(), 2);
+        QCOMPARE(answerer.last().title + ": " + answerer.last().text,
+                 "ERROR: The language setting could not be saved: config.ini in " + dir.path() +
+                     " cannot be written.");
     }
 
     // OK ends the event loop as main runs it and starts the program detached.
@@ -122,6 +133,65 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(startedPrograms, QList<QStringList>{{QCoreApplication::applicationFilePath()}});
         QCOMPARE(storedLanguage(dir), QString("1"));
+    }
+
+    // At its start-up size the window fits a 1366 x 768 screen with a task
+    // bar and shows its whole form, with at least 8 lines of received text;
+    // more height goes to the tabs and the receive area both. No box cuts off
+    // its value, even at the widest range of a value box.
+    void startUpLayout_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("English") << QByteArray();
+        QTest::newRow("Chinese") << languageFile("0");
+    }
+
+    void startUpLayout()
+    {
+        QFETCH(QByteArray, file);
+        ScopedWorkDir dir;
+        QVERIFY(file.isEmpty() || dir.write("config.ini", file));
+        StartedWindow started;
+        MainWindow &window = *started.window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(window.width() <= 1024 && window.height() <= 700,
+                 qPrintable(QString("%1 x %2").arg(window.width()).arg(window.height())));
+
+        const auto *area = window.findChild<QAbstractScrollArea *>("textEditRecv");
+        const int textHeight = area->viewport()->height() - 2 * 4; // less the margins
+        QVERIFY2(textHeight / area->fontMetrics().lineSpacing() >= 8,
+                 qPrintable(QString("%1 pixels").arg(textHeight)));
+
+        for (const char *length : {"comboBox_485toknx_w_length", "comboBox_knxto485_w_length"})
+            window.findChild<QComboBox *>(length)->setCurrentIndex(5); // "2 byte", up to 65535
+        // The names of the widgets that lie partly outside their parent, and of
+        // the boxes narrower or lower than their value needs.
+        const auto misfits = [&window] {
+            QStringList names;
+            for (const QWidget *shown : window.findChildren<QWidget *>()) {
+                if (!shown->isVisibleTo(&window) || shown->isWindow())
+                    continue;
+                const bool box = (qobject_cast<const QSpinBox *>(shown) ||
+                                  qobject_cast<const QComboBox *>(shown)) &&
+                                 shown->objectName() != "comboBoxComm"; // its popup shows all
+                if (!shown->parentWidget()->rect().contains(shown->geometry()) ||
+                    (box && (shown->width() < shown->sizeHint().width() ||
+                             shown->height() < shown->sizeHint().height())))
+                    names << shown->objectName();
+            }
+            return names;
+        };
+        auto *tabs = window.findChild<QTabWidget *>("tabWidget_General");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QTRY_COMPARE(misfits(), QStringList());
+        }
+        QVERIFY2(window.height() <= 700, qPrintable(QString::number(window.height())));
+
+        const int tabsHeight = tabs->height(), areaHeight = area->height();
+        window.resize(window.width(), window.height() + 100);
+        QTRY_VERIFY(tabs->height() > tabsHeight && area->height() > areaHeight);
     }
 
     void catalogueLookups()

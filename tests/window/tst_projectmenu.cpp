@@ -1,3 +1,4 @@
+#include "groupaddressfiles.h"
 #include "messageboxanswerer.h"
 #include "sampletables.h"
 #include "scopedworkdir.h"
@@ -91,15 +92,18 @@ class TestProjectMenu : public QObject
         return w->widget<QTableWidget>(qPrintable("tableWidget_" + page));
     }
 
-    // The three tables, then the "Serial Options" selections as one row.
+    // The three tables, the "Serial Options" selections as one row, the address book.
     QList<Rows> state() const
     {
         QStringList selections;
         for (const char *box :
              {"comboBoxBaudRate_set", "comboBoxStopBit_set", "comboBoxParity_set"})
             selections << QString::number(w->widget<QComboBox>(box)->currentIndex());
+        Rows book = groupAddressRows(*w);
+        for (QStringList &entry : book)
+            entry.removeLast(); // the rows that use it
         return {tableRows(table("485toknx_w")), tableRows(table("1byte")),
-                tableRows(table("knxto485_w")), Rows{selections}};
+                tableRows(table("knxto485_w")), Rows{selections}, book};
     }
 
     // Triggers a File menu action; its file dialog gives the file.
@@ -110,9 +114,11 @@ class TestProjectMenu : public QObject
     }
 
     // Varied rows added through the panels, with a name to quote and a 1-byte
-    // length only a file gives, exported; the state as exported.
-    QList<Rows> writeSample() const
+    // length only a file gives, and an address book, exported; the state as exported.
+    QList<Rows> writeSample()
     {
+        importGroupAddresses(*w, *answerer);
+        answerer = std::make_unique<MessageBoxAnswerer>();
         fillTables(*w, SampleTables(5).make(3, 2, 4));
         table("knxto485_w")->item(0, 0)->setText(QString::fromUtf8("灯 'x\""));
         table("1byte")->item(0, 6)->setText("2 bit");
@@ -164,9 +170,12 @@ private slots:
                  "union select distinct 'b', typeof(min), typeof(max), typeof(interval) from "
                  "tele_1byte union select distinct 'c', ntype = 'read', typeof(value), value = '' "
                  "from tele_knx_to_485_w",
+                 "select group_concat(id || ':' || address || ':' || name) from group_addresses",
                  "select a from notes"}),
             QStringList({"general(baud_rate integer,stop_bit integer,parity integer,num_485_to_knx_"
                          "w integer,num_1byte integer,num_knx_to_485_w integer)",
+                         "group_addresses(id integer,address text,name text,main_group "
+                         "text,middle_group text,datapoint_type text,description text)",
                          "info(product text,version text,creat_time time)", "notes(a text)",
                          "tele_1byte(id integer,name text,telegram_p text,ack_p text,telegram_n "
                          "text,ack_n text,addr text,min integer,max text,interval text)",
@@ -178,7 +187,7 @@ private slots:
                          "1:485 row 0,2:485 row 1,3:485 row 2", "1:1-byte row 0,2:1-byte row 1",
                          QString::fromUtf8("1:灯 'x\",2:KNX row 1,3:KNX row 2,4:KNX row 3"),
                          "a|read|text|1", "a|write|text|0", "b|integer|text|text", "c|0|integer|0",
-                         "c|1|text|1", "1"}));
+                         "c|1|text|1", "1:1/2/3:Ceiling light,2:1/2/4:Dimmer", "1"}));
         const QByteArray written = fileBytes(path);
         trigger("actionExport_E", QString());
         trigger("actionImport_I", QString());
@@ -195,20 +204,22 @@ private slots:
         QCOMPARE(dialogs.last().nameFilters, dialogs.at(0).nameFilters);
     }
 
-    // The selections and the panel (holding the last record added) stay.
-    void closeProjectEmptiesTheTablesOnly()
+    // The tables and the address book go; the selections and the panel
+    // (holding the last record added) stay.
+    void closeProjectEmptiesTablesAndAddressBook()
     {
         const QList<Rows> exported = writeSample();
         w->widget<QAction>("actionClose_C")->trigger();
-        QCOMPARE(state(), QList<Rows>({{}, {}, {}, exported.at(3)}));
+        QCOMPARE(state(), QList<Rows>({{}, {}, {}, exported.at(3), {}}));
         QCOMPARE(w->widget<QLineEdit>("lineEdit_485toknx_w_name")->text(), QString("485 row 2"));
         QCOMPARE(answerer->fileDialogs().size(), 1);
         trigger("actionExport_E", path);
-        QCOMPARE(sql(path, {"select (select count(*) from tele_485_to_knx_w), (select "
-                            "count(*) from tele_1byte), (select count(*) from "
-                            "tele_knx_to_485_w), num_485_to_knx_w, num_1byte, "
-                            "num_knx_to_485_w from general"}),
-                 QStringList{"0|0|0|0|0|0"});
+        QCOMPARE(
+            sql(path, {"select (select count(*) from tele_485_to_knx_w), (select "
+                       "count(*) from tele_1byte), (select count(*) from "
+                       "tele_knx_to_485_w), num_485_to_knx_w, num_1byte, "
+                       "num_knx_to_485_w, (select count(*) from group_addresses) from general"}),
+            QStringList{"0|0|0|0|0|0|0"});
     }
 
     // The exported project.db changed by the statements, or a file replaced by
@@ -230,6 +241,7 @@ private slots:
             QTest::newRow(name) << FileChange{action, file, text, statements, -1, {}, box, buttons};
         };
         shows("485 count", 0, {"update general set num_485_to_knx_w = 4"});
+        shows("without address book", 4, {"drop table group_addresses"});
         shows("KNX table missing", 2,
               {"drop table tele_knx_to_485_w", "update general set num_knx_to_485_w = 0"});
         // Values read by position, each number as an int: a real rounded,

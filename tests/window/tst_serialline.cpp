@@ -1,6 +1,9 @@
 #include "messageboxanswerer.h"
 #include "ptywindowtest.h"
+#include "sampletables.h"
+#include "tablefilling.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -11,11 +14,14 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTableWidget>
+#include <QTabWidget>
 
 #include <thread>
 
 namespace {
 const QByteArray debugAnswer = QByteArray::fromHex("0C5500000000000D");
+const QByteArray debugFrame = QByteArray::fromHex("550C0C01776F726B6D6F64650103D70D");
 const QByteArray probe = QByteArray::fromHex("550C0B00676574506172616D039D0D");
 } // namespace
 
@@ -117,18 +123,25 @@ private slots:
         QVERIFY(w->statusText().endsWith("RX:3B"));
     }
 
+    // A file that is no serial device, the device the window holds, no entry.
     void openFailureShowsTheReason_data()
     {
-        QTest::addColumn<QStringList>("ports");
-        QTest::newRow("missing device") << QStringList{"/nonexistent/ttyGATEWAY"};
-        QTest::newRow("empty port list") << QStringList();
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("remedy");
+        QTest::newRow("no serial device") << "notaport" << QString();
+        QTest::newRow("held") << "held"
+                              << "is in use by another program";
+        QTest::newRow("empty port list") << QString() << QString();
     }
 
     void openFailureShowsTheReason()
     {
-        QFETCH(QStringList, ports);
-        WindowUnderTest failing(ports);
-        if (ports.isEmpty())
+        QFETCH(QString, entry);
+        QFETCH(QString, remedy);
+        const QString path = entry == "held" ? pty->slavePath() : workDir.filePath(entry);
+        QVERIFY(entry != "notaport" || workDir.write(entry, "x"));
+        WindowUnderTest failing(entry.isEmpty() ? QStringList() : QStringList{path});
+        if (entry.isEmpty())
             failing.widget<QComboBox>("comboBoxComm")->clear();
         MessageBoxAnswerer answerer;
         failing.click("pushButtonOpen");
@@ -136,7 +149,10 @@ private slots:
                  QStringList{"Cannot open the port\nCheck to see if the serial port is occupied"});
         QCOMPARE(answerer.last().title, QString("ERROR"));
         QCOMPARE(answerer.last().icon, QMessageBox::Critical);
-        QCOMPARE(answerer.last().informativeText.isEmpty(), ports.isEmpty());
+        const QString details = answerer.last().informativeText;
+        QCOMPARE(details.isEmpty(), entry.isEmpty());
+        QVERIFY2(details.contains(remedy) && (remedy.isEmpty() || details.contains(path)),
+                 qPrintable(details));
         QVERIFY(!failing.isPortOpen());
     }
 
@@ -303,10 +319,16 @@ private slots:
                                      byteArrayToHexStr(bytes.mid(32)).toLatin1() +
                                      "\nline \xA0 <x>");
 
-        answerer.answerFileDialog(workDir.filePath("no/such/dir/file.txt"));
-        w->click("pushButtonSave");
-        QCOMPARE(answerer.last().text, QString("Cannot write!"));
-        QCOMPARE(answerer.last().icon, QMessageBox::Critical);
+        // A file that cannot be opened, a device that takes no byte.
+        for (const QString &path :
+             {workDir.filePath("no/such/dir/file.txt"), QString("/dev/full")}) {
+            const int boxes = answerer.count();
+            answerer.answerFileDialog(path);
+            w->click("pushButtonSave");
+            QCOMPARE(answerer.count(), boxes + 1);
+            QCOMPARE(answerer.last().text, QString("Cannot write!"));
+            QCOMPARE(answerer.last().icon, QMessageBox::Critical);
+        }
 
         w->click("pushButtonDebug");
         w->click("pushButtonClear");
@@ -320,17 +342,16 @@ private slots:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("text");
-        const QByteArray debug = QByteArray::fromHex("550C0C01776F726B6D6F64650103D70D");
         const QByteArray working = QByteArray::fromHex("550C0C01776F726B6D6F64650203D80D");
-        QTest::newRow("debug") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("debug") << QByteArray("pushButtonDebug") << debugFrame
                                << QByteArray::fromHex("0C55AABBCCDDEE0D")
                                << "Setting debug mode successfully.";
         QTest::newRow("working") << QByteArray("pushButtonWorkMode") << working
                                  << QByteArray::fromHex("0C5500000000000D")
                                  << "Setting work mode successfully.";
-        QTest::newRow("own start bytes") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("own start bytes") << QByteArray("pushButtonDebug") << debugFrame
                                          << QByteArray::fromHex("550C00000000000D") << QString();
-        QTest::newRow("wrong end") << QByteArray("pushButtonDebug") << debug
+        QTest::newRow("wrong end") << QByteArray("pushButtonDebug") << debugFrame
                                    << QByteArray::fromHex("0C55000000000000") << QString();
     }
 
@@ -347,6 +368,76 @@ private slots:
         QTRY_VERIFY(w->statusText().endsWith(QString("| TX:16B | RX:%1B").arg(answer.size())));
         QTest::qWait(100);
         QCOMPARE(answerer.texts(), text.isEmpty() ? QStringList() : QStringList{text});
+    }
+
+    // Serial configure refuses a box without an item. An answered command
+    // leaves no note; a silent gateway is noted 3 s after the frame, without
+    // a box, until the next command.
+    void commandsWithoutAnswer()
+    {
+        MessageBoxAnswerer answerer;
+        auto *note = w->widget<QLabel>("noAnswerLabel");
+        w->widget<QComboBox>("comboBoxStopBit_set")->setCurrentIndex(-1);
+        w->click("pushButtonConfigSerial");
+        QCOMPARE(answerer.texts(), QStringList{"Choose the baud rate, the stop bits and the parity "
+                                               "under \"Serial Options\" first."});
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+
+        QElapsedTimer clock;
+        clock.start();
+        w->click("pushButtonDebug");
+        QCOMPARE(pty->read(debugFrame.size(), 1000), debugFrame);
+        write(debugAnswer);
+        QVERIFY(answerer.waitForBoxes(2));
+        QTest::qWait(int(qMax<qint64>(0, 3400 - clock.elapsed())));
+        QVERIFY(!note->isVisibleTo(&w->window()));
+
+        clock.restart();
+        w->click("pushButtonWorkMode");
+        QTRY_VERIFY_WITH_TIMEOUT(note->isVisibleTo(&w->window()), 8000);
+        QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(note->text(), QString("No answer from the gateway"));
+        QCOMPARE(answerer.count(), 2);
+        w->click("pushButtonDebug");
+        QVERIFY(!note->isVisibleTo(&w->window()));
+    }
+
+    // A row no editor would take, as an imported file may hold: nothing is
+    // sent, and the row is shown on its page.
+    void downloadRefusesAFaultyRow()
+    {
+        MessageBoxAnswerer answerer;
+        fillTables(*w, SampleTables(8).make(1, 2, 1));
+        auto *table = w->widget<QTableWidget>("tableWidget_1byte");
+        table->item(1, 8)->setText("300");
+        w->click("pushButtonBurnData");
+        QCOMPARE(answerer.texts(),
+                 QStringList{"Nothing was downloaded: row 2 of \"485 to KNX(1 Byte)\" cannot be "
+                             "sent.\nMax: \"300\" is not a number from 0 to 255"});
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+        QCOMPARE(w->widget<QTabWidget>("tabWidget_General")->currentWidget(),
+                 table->parentWidget());
+        QCOMPARE(table->currentRow(), 1);
+        QCOMPARE(pty->read(1, 300), QByteArray());
+        QVERIFY(w->statusText().endsWith("| TX:0B | RX:0B"));
+    }
+
+    // The first write that fails ends the capture with an error.
+    void captureThatCannotBeWritten()
+    {
+        MessageBoxAnswerer answerer;
+        auto *action = w->widget<QAction>("actionCaptureToFile");
+        auto *note = w->widget<QLabel>("captureLabel");
+        answerer.answerFileDialog("/dev/full");
+        action->trigger();
+        QVERIFY(action->isChecked() && note->isVisibleTo(&w->window()));
+        QCOMPARE(note->text(), QString("Capturing to /dev/full"));
+        w->click("pushButtonDebug");
+        QVERIFY(answerer.waitForBoxes(1, 5000));
+        QCOMPARE(answerer.last().title, QString("ERROR"));
+        QVERIFY2(answerer.last().text.startsWith("The capture has stopped: /dev/full cannot be"),
+                 qPrintable(answerer.last().text));
+        QVERIFY(!action->isChecked() && !note->isVisibleTo(&w->window()));
     }
 
     void sent_data()

@@ -3,6 +3,7 @@
 #include "frame.h"
 #include "gatewaytables.h"
 #include "pseudoterminal.h"
+#include "serialsettingstexts.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,10 +24,6 @@ struct GatewayState
     GatewayTables tables;
 };
 
-// Each index within its list: baud rate 0 "2400" to 8 "115200", stop bits
-// 0 "1" to 2 "2", parity 0 "None" to 2 "EVEN".
-bool isValidSerialSettings(const SerialSettings &settings);
-
 // Whether the tool's line runs at the gateway's own settings, so that the
 // gateway can make sense of what arrives. Speed and stop bits are compared.
 // Parity is not: a pty cannot carry it. Linux cannot set 1.5 stop bits and a
@@ -34,8 +31,6 @@ bool isValidSerialSettings(const SerialSettings &settings);
 // without CSTOPB, like one at 1 stop bit.
 bool lineMatches(const LineSettings &line, const SerialSettings &own);
 
-// "9600 baud, 1 stop bit, None"
-QString describeSerialSettings(const SerialSettings &settings);
 // "2400 baud, 2 stop bits"
 QString describeLineSettings(const LineSettings &line);
 // "9600 baud, 1 stop bit" (the part of the own settings a line is compared with)

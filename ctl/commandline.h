@@ -1,0 +1,41 @@
+#pragma once
+
+#include "frame.h"
+#include "frameexchange.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class CtlCommand { Ports, Scan, Mode, Serial, Download, Send, Monitor };
+
+// What the command line asks for.
+struct Invocation
+{
+    CtlCommand command = CtlCommand::Ports;
+    QString commandName;
+    QStringList ports;
+    SerialSettings line{2, 0, 0}; // 9600 baud, 1 stop bit, None
+    bool scanFirst = false;
+    bool json = false;
+    ExchangeLimits limits;
+    OperatingMode mode = DebugMode; // mode
+    SerialSettings newSettings;     // serial
+    QString projectPath;            // download
+    bool commission = false;        // download
+    QByteArray telegram;            // send
+};
+
+// The invocation, or the exit code after help, the version or a usage error
+// has been printed.
+struct CommandLine
+{
+    std::optional<Invocation> invocation;
+    int exitCode = 0;
+};
+CommandLine parseCommandLine(const QStringList &arguments);
+
+constexpr int ExitSucceeded = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;

@@ -1,0 +1,63 @@
+// rs485ctl: commissions RS485-to-KNX gateways from the command line.
+
+#include "commandline.h"
+#include "consoleoutput.h"
+#include "downloadproject.h"
+#include "gatewayrun.h"
+#include "portlist.h"
+#include "programversion.h"
+#include "terminationsignals.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+int printPorts(bool json)
+{
+    const QList<PortEntry> ports = listPorts(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"));
+    if (json)
+        writeOut(QString::fromUtf8(portListJson(ports)));
+    else
+        writeOut(portListText(ports));
+    return ExitSucceeded;
+}
+
+int runOnGateways(const Invocation &invocation)
+{
+    Project project;
+    if (invocation.command == CtlCommand::Download) {
+        const std::optional<Project> loaded = projectToDownload(invocation.projectPath);
+        if (!loaded)
+            return ExitUsage;
+        project = *loaded;
+    }
+    QFile capture;
+    if (invocation.command == CtlCommand::Monitor)
+        capture.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+
+    GatewayRun run(invocation, project.tables, &capture);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &run, &GatewayRun::interrupt);
+    QObject::connect(&run, &GatewayRun::finished, qApp, &QCoreApplication::exit);
+    QTimer::singleShot(0, &run, &GatewayRun::start);
+    return QCoreApplication::exec();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TerminationSignals::block();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rs485ctl"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(programVersion));
+
+    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
+    if (!commandLine.invocation)
+        return commandLine.exitCode;
+    if (commandLine.invocation->command == CtlCommand::Ports)
+        return printPorts(commandLine.invocation->json);
+    return runOnGateways(*commandLine.invocation);
+}

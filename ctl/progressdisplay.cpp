@@ -1,0 +1,109 @@
+#include "progressdisplay.h"
+
+#include "consoleoutput.h"
+#include "gatewayjob.h"
+#include "runreport.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+constexpr int RedrawIntervalMs = 100;
+constexpr int BarWidth = 20;
+
+int terminalColumns()
+{
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+QString bar(int done, int total)
+{
+    const int filled = total > 0 ? qBound(0, done * BarWidth / total, BarWidth) : 0;
+    return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
+           QString(BarWidth - filled, QLatin1Char('-')) + QLatin1Char(']');
+}
+} // namespace
+
+ProgressDisplay::ProgressDisplay(const QList<GatewayJob *> &jobs, Style style, QObject *parent)
+    : QObject(parent)
+    , jobs(jobs)
+    , style(style)
+{
+    for (const GatewayJob *job : jobs) {
+        portWidth = qMax(portWidth, int(job->port().size()));
+        connect(job, &GatewayJob::taskFinished, this,
+                [this, job](const GatewayTask *task) { stepEnded(job, task); });
+        connect(job, &GatewayJob::resending, this,
+                [this, job](const GatewayTask *task) { resending(job, task); });
+        connect(job, &GatewayJob::finished, this, [this, job] { jobEnded(job); });
+    }
+    if (style == Style::Redrawn) {
+        connect(&redrawTimer, &QTimer::timeout, this, &ProgressDisplay::redraw);
+        redrawTimer.start(RedrawIntervalMs);
+    }
+}
+
+void ProgressDisplay::finish()
+{
+    if (style == Style::Redrawn && redrawTimer.isActive()) {
+        redrawTimer.stop();
+        redraw();
+    }
+}
+
+void ProgressDisplay::stepEnded(const GatewayJob *job, const GatewayTask *task)
+{
+    if (style == Style::Lines && task->succeeded())
+        writeErr(
+            QStringLiteral("%1: %2 done: %3\n").arg(job->port(), task->name(), task->outcome()));
+}
+
+void ProgressDisplay::resending(const GatewayJob *job, const GatewayTask *task)
+{
+    if (style != Style::Lines)
+        return;
+    writeErr(QStringLiteral("%1: no answer to %2, sending it again\n")
+                 .arg(job->port(), task->awaited()));
+}
+
+void ProgressDisplay::jobEnded(const GatewayJob *job)
+{
+    const JobReport report = job->report();
+    if (style == Style::Lines && report.result != JobResult::Succeeded)
+        writeErr(QStringLiteral("%1: %2: %3\n")
+                     .arg(job->port(), resultName(report.result), resultDetails(report)));
+}
+
+QString ProgressDisplay::lineOf(const GatewayJob *job) const
+{
+    const QString port = job->port().leftJustified(portWidth + 2);
+    if (!job->isRunning()) {
+        const JobReport report = job->report();
+        return port + resultName(report.result) + QLatin1String(": ") + resultDetails(report);
+    }
+    const GatewayTask *task = job->currentTask();
+    if (!task)
+        return port + QLatin1String("opening");
+    const int resends = job->resends();
+    const QString retries =
+        resends > 0 ? QStringLiteral("  %1 %2").arg(resends).arg(resends == 1 ? "retry" : "retries")
+                    : QString();
+    return port + task->name().leftJustified(16) +
+           QStringLiteral("%1/%2 ").arg(task->done()).arg(task->total()) +
+           bar(task->done(), task->total()) + retries;
+}
+
+// Moves up over the lines drawn before and draws each anew, cut to the width
+// of the terminal so that none wraps.
+void ProgressDisplay::redraw()
+{
+    const int columns = terminalColumns();
+    QString text = drawnLines > 0 ? QStringLiteral("\x1b[%1A").arg(drawnLines) : QString();
+    for (const GatewayJob *job : jobs)
+        text += QLatin1String("\r\x1b[2K") + lineOf(job).left(columns - 1) + QLatin1Char('\n');
+    drawnLines = int(jobs.size());
+    writeErr(text);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class GatewayJob;
+class GatewayTask;
+
+// Shows on standard error how the jobs get on. Redrawn: one line per port,
+// updated in place (port, step, frames answered of the step's total, a bar,
+// retries). Lines: one line per step ended, per frame sent again and per port
+// that cannot be opened, for logs and pipes.
+class ProgressDisplay : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Style { Redrawn, Lines };
+
+    ProgressDisplay(const QList<GatewayJob *> &jobs, Style style, QObject *parent = nullptr);
+
+    // Draws the last state; nothing is shown after.
+    void finish();
+
+private:
+    void stepEnded(const GatewayJob *job, const GatewayTask *task);
+    void resending(const GatewayJob *job, const GatewayTask *task);
+    void jobEnded(const GatewayJob *job);
+    void redraw();
+    QString lineOf(const GatewayJob *job) const;
+
+    const QList<GatewayJob *> jobs;
+    const Style style;
+    QTimer redrawTimer;
+    int portWidth = 0;
+    int drawnLines = 0;
+};

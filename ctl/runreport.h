@@ -1,0 +1,26 @@
+#pragma once
+
+#include "gatewayjob.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The end of a run over several ports: its exit code, the summary table and
+// the JSON report.
+
+// 128 + the signal when interrupted by one; else 2 when a port could not be
+// opened, 1 when a job failed, 0 when all succeeded.
+int exitCodeOf(const QList<JobReport> &reports, std::optional<int> interruptingSignal);
+
+// "done", "failed", "cannot open", "interrupted"
+QString resultName(JobResult result);
+// What the job did, or the failed step and why.
+QString resultDetails(const JobReport &report);
+
+// One row per port: port, result, frames answered, retries, time, details.
+QString summaryTable(const QList<JobReport> &reports);
+
+QByteArray jsonReport(const QString &command, int exitCode, const QList<JobReport> &reports);

@@ -1,0 +1,38 @@
+#include "gatewayscan.h"
+
+#include "serialsettingstexts.h"
+
+void GatewayScan::start()
+{
+    untried.fill();
+    probes = 0;
+    probeNext();
+}
+
+// The wait for an answer starts once the probe's settings are in effect.
+void GatewayScan::probeNext()
+{
+    const std::optional<ScanMatrix::Combination> next = untried.takeNext();
+    if (!next) {
+        fail(QStringLiteral("no answer at any of the %1 combinations").arg(total()));
+        return;
+    }
+    applyThen({next->baudIndex, next->stopBitIndex, next->parityIndex}, [this] {
+        ++probes;
+        exchange.probe(buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()), ScanAnswerLength,
+                       ProbeIntervalMs, [this](const std::optional<QByteArray> &answer) {
+                           if (answer)
+                               adopt(*answer);
+                           else
+                               probeNext();
+                       });
+    });
+}
+
+void GatewayScan::adopt(const QByteArray &answer)
+{
+    const SerialSettings found = scanAnswerSettings(answer);
+    applyThen(found, [this, found] {
+        succeed(QStringLiteral("at %1").arg(describeSerialSettings(found)));
+    });
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gatewaytask.h"
+#include "scanmatrix.h"
+
+// Finds the settings the gateway listens at: every combination in the
+// window's order, each put into effect, probed and given ProbeIntervalMs for
+// the answer; the settings the answer reports are then put into effect.
+class GatewayScan : public GatewayTask
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ProbeIntervalMs = 400;
+
+    using GatewayTask::GatewayTask;
+
+    QString name() const override { return QStringLiteral("scan"); }
+    void start() override;
+    int done() const override { return probes; }
+    int total() const override { return ScanMatrix::Combinations; }
+
+private:
+    void probeNext();
+    void adopt(const QByteArray &answer);
+
+    ScanMatrix untried;
+    int probes = 0;
+};

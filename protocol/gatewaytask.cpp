@@ -1,0 +1,32 @@
+#include "gatewaytask.h"
+
+GatewayTask::GatewayTask(FrameExchange &exchange)
+    : exchange(exchange)
+{}
+
+void GatewayTask::stop()
+{
+    exchange.cancel();
+    line().disconnect(this);
+}
+
+void GatewayTask::succeed(const QString &outcome)
+{
+    ok = true;
+    result = outcome;
+    emit finished();
+}
+
+void GatewayTask::fail(const QString &reason)
+{
+    ok = false;
+    result = reason;
+    emit finished();
+}
+
+void GatewayTask::failUnanswered()
+{
+    fail(QStringLiteral("no answer to %1 after %2 tries")
+             .arg(awaited())
+             .arg(1 + exchange.limits().retries));
+}

@@ -1,0 +1,52 @@
+#include "serialchange.h"
+
+#include "serialsettingstexts.h"
+
+SerialChange::SerialChange(FrameExchange &exchange, const SerialSettings &settings)
+    : GatewayTask(exchange)
+    , settings(settings)
+{}
+
+QString SerialChange::awaited() const
+{
+    return confirming ? QStringLiteral("a scan probe at %1").arg(describeSerialSettings(settings))
+                      : QStringLiteral("the serial-parameter command");
+}
+
+void SerialChange::start()
+{
+    confirming = false;
+    exchange.send(buildFrame(CMD_SET_SERIAL_PARAMETERS,
+                             serialParametersPayload(settings.baudIndex, settings.stopBitIndex,
+                                                     settings.parityIndex)),
+                  CommandAnswerLength, [this](const std::optional<QByteArray> &answer) {
+                      commandAnswered = answer.has_value();
+                      answeredFrames += commandAnswered ? 1 : 0;
+                      applyThen(settings, [this] { confirm(); });
+                  });
+}
+
+void SerialChange::confirm()
+{
+    confirming = true;
+    exchange.send(
+        buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()), ScanAnswerLength,
+        [this](const std::optional<QByteArray> &answer) {
+            if (!answer && commandAnswered) {
+                failUnanswered();
+                return;
+            }
+            if (!answer) {
+                fail(QStringLiteral("no answer to the serial-parameter command, nor "
+                                    "at %1")
+                         .arg(describeSerialSettings(settings)));
+                return;
+            }
+            ++answeredFrames;
+            const QString now = describeSerialSettings(scanAnswerSettings(*answer));
+            succeed(
+                commandAnswered
+                    ? QStringLiteral("now at %1").arg(now)
+                    : QStringLiteral("now at %1 (its answer to the command was lost)").arg(now));
+        });
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "portnames.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDialogButtonBox;
+class QLineEdit;
+class QSpinBox;
+
+// Asks for a port of a serial device server: host, TCP port and kind (RFC
+// 2217 or raw TCP), filled in from the ports used last, the newest first.
+class NetworkPortDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkPortDialog(const QStringList &recent, QWidget *parent = nullptr);
+
+    NetworkPort port() const;
+
+private:
+    void takeRecent(const QString &name);
+    void enableOk();
+
+    QComboBox *recentBox;
+    QLineEdit *hostEdit;
+    QSpinBox *portBox;
+    QComboBox *kindBox;
+    QDialogButtonBox *buttons;
+};

@@ -1,0 +1,39 @@
+#include "recentnetworkports.h"
+
+#include "languagesetting.h"
+#include "portnames.h"
+
+#include <QSettings>
+
+namespace {
+const char *const recentKey = "NetworkPorts/recent";
+} // namespace
+
+QStringList readRecentNetworkPorts()
+{
+    const QSettings settings(SettingsFileName, QSettings::IniFormat);
+    QStringList ports;
+    for (const QString &name : settings.value(recentKey).toStringList()) {
+        if (networkPortOf(name) && !ports.contains(name))
+            ports << name;
+    }
+    return ports.mid(0, RecentNetworkPortCount);
+}
+
+QStringList withRecentNetworkPort(const QStringList &recent, const QString &name)
+{
+    QStringList ports{name};
+    for (const QString &port : recent) {
+        if (port != name)
+            ports << port;
+    }
+    return ports.mid(0, RecentNetworkPortCount);
+}
+
+bool writeRecentNetworkPorts(const QStringList &ports)
+{
+    QSettings settings(SettingsFileName, QSettings::IniFormat);
+    settings.setValue(recentKey, ports);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

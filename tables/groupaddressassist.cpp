@@ -1,0 +1,90 @@
+#include "addresscompleter.h"
+#include "addressmarks.h"
+#include "datapointtypes.h"
+#include "mainwindow.h"
+#include "telegrampages.h"
+#include "ui_mainwindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTableWidget>
+
+namespace {
+constexpr int NameColumn = 0;
+
+template <typename Widget> Widget *panelWidget(const TelegramPage &page, int column)
+{
+    for (const PanelField &field : page.panel)
+        if (field.column == column)
+            return qobject_cast<Widget *>(field.widget);
+    return nullptr;
+}
+} // namespace
+
+// The hints follow every change of a table's rows, whatever made it; the
+// hints themselves change no text.
+void MainWindow::setupGroupAddresses()
+{
+    for (const TelegramTable table : telegramTables) {
+        const TelegramPage page = telegramPage(*ui, table);
+        const QAbstractItemModel *model = page.table->model();
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this, table](const QModelIndex &, int first, int last) {
+                    markRows(table, first, last);
+                });
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this, table](const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                              const QList<int> &roles) {
+                    if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                        markRows(table, topLeft.row(), bottomRight.row());
+                });
+        auto *completer = new AddressCompleter(panelWidget<QLineEdit>(page, addressColumn(table)),
+                                               groupAddressBook);
+        connect(completer, &AddressCompleter::chosen, this,
+                [this, table](const QString &address) { takeGroupAddress(table, address); });
+    }
+}
+
+void MainWindow::showGroupAddressBook(const GroupAddressBook &book)
+{
+    groupAddressBook = book;
+    for (const TelegramTable table : telegramTables)
+        markRows(table, 0, telegramPage(*ui, table).table->rowCount() - 1);
+}
+
+// The Addr. cell carries the hint: a tooltip, and an icon when marked.
+void MainWindow::markRows(TelegramTable table, int first, int last)
+{
+    const QTableWidget *rows = telegramPage(*ui, table).table;
+    for (int row = first; row <= last; ++row) {
+        QTableWidgetItem *address = rows->item(row, addressColumn(table));
+        if (!address)
+            continue;
+        const QTableWidgetItem *length = rows->item(row, lengthColumn(table));
+        const AddressHint hint =
+            addressHint(groupAddressBook, address->text(), length ? length->text() : QString());
+        if (address->toolTip() != hint.toolTip)
+            address->setToolTip(hint.toolTip);
+        if (hint.marked == address->icon().isNull())
+            address->setIcon(hint.marked ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
+                                         : QIcon());
+    }
+}
+
+// Fills the address; an empty name and a length box that is not fixed follow it.
+void MainWindow::takeGroupAddress(TelegramTable table, const QString &address)
+{
+    const GroupAddressEntry *entry = groupAddressBook.find(address);
+    if (!entry)
+        return;
+    const TelegramPage page = telegramPage(*ui, table);
+    panelWidget<QLineEdit>(page, addressColumn(table))->setText(address);
+    auto *name = panelWidget<QLineEdit>(page, NameColumn);
+    if (name->text().isEmpty())
+        name->setText(entry->name);
+    auto *length = panelWidget<QComboBox>(page, lengthColumn(table));
+    const int item = length->findText(lengthOfDatapointType(entry->datapointType));
+    if (length->isEnabled() && item >= 0)
+        length->setCurrentIndex(item);
+}

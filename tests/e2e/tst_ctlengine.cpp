@@ -1,0 +1,99 @@
+#include "gatewayemulator.h"
+#include "gatewayjob.h"
+#include "gatewayscan.h"
+#include "sampletables.h"
+#include "serialchange.h"
+#include "tablecomparison.h"
+#include "tabledownload.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+// The engine of rs485ctl in this process, against the virtual gateway on the
+// test's event loop.
+class TestCtlEngine : public QObject
+{
+    Q_OBJECT
+
+    QString logText;
+    QTextStream log{&logText};
+
+    std::unique_ptr<GatewayEmulator> startGateway(const SerialSettings &settings,
+                                                  const GatewayFaults &faults = {})
+    {
+        auto gateway = std::make_unique<GatewayEmulator>(settings);
+        gateway->setLog(&log);
+        gateway->setFaults(faults);
+        return gateway;
+    }
+
+    static JobReport run(GatewayJob &job)
+    {
+        QSignalSpy finished(&job, &GatewayJob::finished);
+        job.start();
+        if (finished.isEmpty() && !finished.wait(60000))
+            qWarning("the job did not end");
+        return job.report();
+    }
+
+private slots:
+    void downloadLeavesTheTablesHeld_data()
+    {
+        QTest::addColumn<QByteArray>("noise");
+        QTest::addColumn<int>("splitGapMs");
+        QTest::newRow("clean line") << QByteArray() << 0;
+        // Noise with a false start, answers in two pieces.
+        QTest::newRow("noise, split answers") << QByteArray::fromHex("FF0C550C") << 20;
+    }
+
+    // With no retries, any answer the framing missed would end the download.
+    void downloadLeavesTheTablesHeld()
+    {
+        QFETCH(QByteArray, noise);
+        QFETCH(int, splitGapMs);
+        GatewayFaults faults;
+        faults.noise = noise;
+        faults.splitGapMs = splitGapMs;
+        faults.splitAt = 3;
+        const auto gateway = startGateway(DefaultGatewaySettings, faults);
+        const TelegramTables tables = SampleTables(7).make(40, 20, 40);
+
+        GatewayJob job(gateway->portPath(), DefaultGatewaySettings, {3000, 0});
+        job.addTask<TableDownload>(tables);
+        const JobReport report = run(job);
+        QVERIFY2(report.result == JobResult::Succeeded, qPrintable(report.message));
+        QCOMPARE(report.message, QString("40 + 20 + 40 rows downloaded"));
+        QCOMPARE(report.framesAnswered, downloadFrameCount(tables));
+        QCOMPARE(report.resends, 0);
+        const QStringList differences = tableDifferences(tables, gateway->storedTables());
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
+    }
+
+    // The scan finds a gateway at 4800 baud on its second probe. The answer
+    // to the new settings is lost, but the gateway has switched: the command
+    // is sent again unheard, and a probe at the new settings finds it.
+    void scanThenFollowTheGatewayToNewSettings()
+    {
+        GatewayFaults faults;
+        faults.dropped = {{2, 2}};
+        const auto gateway = startGateway({1, 0, 0}, faults);
+        GatewayJob job(gateway->portPath(), DefaultGatewaySettings, {300, 1});
+        job.addTask<GatewayScan>();
+        job.addTask<SerialChange>(SerialSettings{7, 2, 1});
+        const JobReport report = run(job);
+        QVERIFY2(report.result == JobResult::Succeeded, qPrintable(report.message));
+        QCOMPARE(report.message,
+                 QString("at 4800 baud, 1 stop bit, None; now at 57600 baud, 2 stop bits, ODD "
+                         "(its answer to the command was lost)"));
+        QCOMPARE(report.resends, 1);
+        QCOMPARE(report.framesAnswered, 2);
+        const SerialSettings held = gateway->serialSettings();
+        QCOMPARE(QList<int>({held.baudIndex, held.stopBitIndex, held.parityIndex}),
+                 QList<int>({7, 2, 1}));
+        QCOMPARE(report.line.baudIndex, 7);
+        QCOMPARE(gateway->framesReceived(CMD_READ_SERIAL_PARAMETERS), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlEngine)
+#include "tst_ctlengine.moc"

@@ -1,0 +1,274 @@
+#include "gatewayemulator.h"
+#include "projectfiles.h"
+#include "pseudoterminal.h"
+#include "sampletables.h"
+#include "ser2netserver.h"
+#include "tablecomparison.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs rs485ctl to its end while the gateways of this process go on.
+Outcome rs485ctl(const QStringList &arguments, int timeoutMs = 60000)
+{
+    QProcess process;
+    process.start(RS485CTL, arguments);
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, timeoutMs))
+        process.kill();
+    process.waitForFinished();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+// rs485ctl as a user runs it, against virtual gateways.
+class TestCtlProgram : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString logText;
+    QTextStream log{&logText};
+    const TelegramTables tables = SampleTables(3).make(3, 2, 3);
+    QString projectPath;
+
+    std::unique_ptr<GatewayEmulator> startGateway(const GatewayFaults &faults = {})
+    {
+        auto gateway = std::make_unique<GatewayEmulator>(DefaultGatewaySettings);
+        gateway->setLog(&log);
+        gateway->setFaults(faults);
+        return gateway;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        projectPath = dir.filePath("project.db");
+        QVERIFY(writeProjectAt(projectPath, tables));
+    }
+
+    // Two gateways are commissioned while the silent third fails; each
+    // port's work goes on regardless of the others.
+    void commissionGatewaysInParallel()
+    {
+        GatewayFaults silent;
+        silent.silent = true;
+        std::vector<std::unique_ptr<GatewayEmulator>> gateways;
+        for (const GatewayFaults &faults : {GatewayFaults(), GatewayFaults(), silent}) {
+            gateways.push_back(startGateway(faults));
+            gateways.back()->setRequireDebugMode(true);
+        }
+        const Outcome outcome =
+            rs485ctl({"download", projectPath, "--commission", "--json", "--timeout", "0.3",
+                      "--retries", "1", "--port", gateways[0]->portPath(), "--port",
+                      gateways[1]->portPath(), "--port", gateways[2]->portPath()});
+        QCOMPARE(outcome.exitCode, 1);
+        const QJsonArray ports = QJsonDocument::fromJson(outcome.out.toUtf8())["ports"].toArray();
+        QCOMPARE(ports.size(), 3);
+        for (int done = 0; done < 2; ++done) {
+            QCOMPARE(ports[done]["result"].toString(), QString("done"));
+            QCOMPARE(ports[done]["message"].toString(),
+                     QString("in debug mode; 3 + 2 + 3 rows downloaded; in working mode"));
+            QCOMPARE(ports[done]["framesAnswered"].toInt(), 2 + downloadFrameCount(tables));
+            QVERIFY(tableDifferences(tables, gateways[done]->storedTables()).isEmpty());
+            QCOMPARE(gateways[done]->operatingMode(), WorkingMode);
+        }
+        QCOMPARE(ports[2]["result"].toString(), QString("failed"));
+        QCOMPARE(ports[2]["step"].toString(), QString("debug mode"));
+        QCOMPARE(ports[2]["message"].toString(),
+                 QString("no answer to the debug-mode command after 2 tries"));
+        QVERIFY(outcome.err.contains(QRegularExpression("\nPORT +RESULT +FRAMES +RETRIES +TIME")));
+    }
+
+    void droppedAnswers_data()
+    {
+        QTest::addColumn<int>("firstDropped");
+        QTest::addColumn<int>("lastDropped");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<int>("retries");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("survived") << 2 << 3 << 0 << 9 << 2
+                                  << "no answer to 485 to KNX row 1, sending it again";
+        QTest::newRow("retries run out")
+            << 4 << 6 << 1 << 3 << 2 << "no answer to 485 to KNX row 3 after 3 tries";
+    }
+
+    void droppedAnswers()
+    {
+        QFETCH(int, firstDropped);
+        QFETCH(int, lastDropped);
+        QFETCH(int, exitCode);
+        QFETCH(int, answered);
+        QFETCH(int, retries);
+        QFETCH(QString, reported);
+        GatewayFaults faults;
+        faults.dropped = {{firstDropped, lastDropped}};
+        const auto gateway = startGateway(faults);
+        const Outcome outcome =
+            rs485ctl({"download", projectPath, "--port", gateway->portPath(), "--timeout", "0.3"});
+        QCOMPARE(outcome.exitCode, exitCode);
+        QVERIFY2(outcome.err.contains(reported), qPrintable(outcome.err));
+        const QRegularExpression summary(
+            QString(" %1 +%2 +\\d+\\.\\d s ").arg(answered).arg(retries));
+        QVERIFY2(outcome.out.contains(summary), qPrintable(outcome.out));
+        QCOMPARE(gateway->downloadComplete(), exitCode == 0);
+    }
+
+    // Exit 2 with the reason, and not a byte on the line. PORT and PROJECT
+    // stand for the gateway's port and a project with a bad row.
+    void badInputSendsNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("bad row") << QStringList{"download", "PROJECT", "--port", "PORT"}
+                                 << "485 to KNX(1 Byte) row 2, Addr.: \"0/0/0\" is not a group "
+                                    "address from 0/0/1 to 15/7/255; nothing was sent";
+        QTest::newRow("not a project")
+            << QStringList{"download", RS485CTL, "--port", "PORT"} << "is not a project file";
+        QTest::newRow("no such file") << QStringList{"download", "nothing.db", "--port", "PORT"}
+                                      << "nothing.db: no such file";
+        QTest::newRow("unknown option")
+            << QStringList{"mode", "debug", "--port", "PORT", "--colour"} << "Unknown option";
+        QTest::newRow("unknown mode")
+            << QStringList{"mode", "sleep", "--port", "PORT"} << "mode takes debug or working";
+        QTest::newRow("unknown baud rate")
+            << QStringList{"mode", "debug", "--port", "PORT", "--baud", "1234"} << "--baud takes";
+        QTest::newRow("incomplete telegram")
+            << QStringList{"send", "01 0", "--port", "PORT"} << "\"01 0\" is not a telegram";
+        QTest::newRow("no network port")
+            << QStringList{"mode", "debug", "--port", "PORT", "--port", "rfc2217://127.0.0.1"}
+            << "--port rfc2217://127.0.0.1 is no network port";
+        QTest::newRow("scan over raw TCP")
+            << QStringList{"mode", "debug",  "--scan",           "--port",
+                           "PORT", "--port", "tcp://127.0.0.1:9"}
+            << "tcp://127.0.0.1:9 is a raw TCP port";
+    }
+
+    void badInputSendsNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        TelegramTables badRow = tables;
+        badRow.rows1Byte[1].addr = "0/0/0";
+        const QString badProject = dir.filePath("bad-row.db");
+        QVERIFY(writeProjectAt(badProject, badRow));
+        const auto gateway = startGateway();
+        arguments.replaceInStrings(QRegularExpression("^PORT$"), gateway->portPath());
+        arguments.replaceInStrings(QRegularExpression("^PROJECT$"), badProject);
+        const Outcome outcome = rs485ctl(arguments);
+        QCOMPARE(outcome.exitCode, 2);
+        QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
+        QCOMPARE(gateway->bytesReceived(), 0);
+    }
+
+    // Exit 2 names the port, with the system's or the network's reason; the
+    // other port is served.
+    void portThatCannotBeOpened()
+    {
+        const auto gateway = startGateway();
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString refusing = QString("rfc2217://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        const Outcome outcome = rs485ctl({"mode", "debug", "--port", "/dev/rs485ctl-none", "--port",
+                                          refusing, "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, 2);
+        QVERIFY2(outcome.out.contains(QRegularExpression(
+                     "\n/dev/rs485ctl-none +cannot open .* No such file or directory\n")),
+                 qPrintable(outcome.out));
+        QVERIFY2(outcome.out.contains(QRegularExpression(
+                     "\n" + QRegularExpression::escape(refusing) + " +cannot open .* refused")),
+                 qPrintable(outcome.out));
+        QVERIFY(outcome.out.contains(QRegularExpression(" done +1 +0 .* in debug mode\n")));
+        QCOMPARE(gateway->operatingMode(), DebugMode);
+    }
+
+    void scanPrintsTheSettingsFound()
+    {
+        auto gateway = std::make_unique<GatewayEmulator>(SerialSettings{0, 0, 1});
+        gateway->setLog(&log);
+        const Outcome outcome = rs485ctl({"scan", "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, 0);
+        const QRegularExpression found(
+            " done +1 +0 +\\d+\\.\\d s +at 2400 baud, 1 stop bit, ODD\n");
+        QVERIFY2(outcome.out.contains(found), qPrintable(outcome.out));
+    }
+
+    // The gateway program at 115200 baud and 2 stop bits takes a download in
+    // debug mode only; through ser2net, whose RFC 2217 port carries each
+    // setting to the gateway's device, the scan finds it at its 63rd probe.
+    void scanThenCommissionTheGatewayProgramThroughRfc2217()
+    {
+        const QString link = dir.filePath("gateway");
+        QProcess gateway;
+        gateway.start(GATEWAY_EMULATOR,
+                      {"--link", link, "--baud", "8", "--stop-bits", "2", "--require-debug-mode"});
+        QTRY_VERIFY(gateway.canReadLine());
+        Ser2NetServer server(link, Ser2NetServer::Accepter::Rfc2217);
+        QVERIFY(server.isListening());
+        const Outcome outcome = rs485ctl(
+            {"download", "--commission", "--scan", projectPath, "--port", server.portName()},
+            90000);
+        gateway.terminate();
+        QVERIFY(gateway.waitForFinished(5000));
+        QCOMPARE(outcome.exitCode, 0);
+        QVERIFY2(outcome.out.contains("at 115200 baud, 2 stop bits, None; in debug mode; 3 + 2 + 3 "
+                                      "rows downloaded; in working mode"),
+                 qPrintable(outcome.out + outcome.err));
+        const QString gatewayLog = QString::fromUtf8(gateway.readAllStandardError());
+        const qsizetype complete = gatewayLog.indexOf("download complete: 3 + 2 + 3 rows");
+        QVERIFY(complete > 0 && gatewayLog.indexOf("mode now working", complete) > complete);
+    }
+
+    // Ctrl+C ends a monitor: what arrived is printed in the capture format.
+    void interruptEndsTheMonitor()
+    {
+        PseudoTerminal line;
+        QProcess monitor;
+        monitor.start(RS485CTL, {"monitor", "--port", line.slavePath()});
+        const QRegularExpression captured(
+            "^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} RX 01 02 FE$",
+            QRegularExpression::MultilineOption);
+        QByteArray out;
+        QElapsedTimer sinceSent;
+        // Sent until the monitor is there to read it, as bursts of their own.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                if (!sinceSent.isValid() || sinceSent.elapsed() > 300) {
+                    line.write(QByteArray::fromHex("0102FE"));
+                    sinceSent.start();
+                }
+                out += monitor.readAllStandardOutput();
+                return captured.match(QString::fromLatin1(out)).hasMatch();
+            },
+            10000));
+        ::kill(pid_t(monitor.processId()), SIGINT);
+        QVERIFY(monitor.waitForFinished(10000));
+        QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(monitor.exitCode(), 130);
+        QVERIFY(monitor.readAllStandardError().contains("interrupted"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlProgram)
+#include "tst_ctlprogram.moc"

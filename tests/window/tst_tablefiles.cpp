@@ -1,0 +1,242 @@
+#include "messageboxanswerer.h"
+#include "reportpdf.h"
+#include "sampletables.h"
+#include "scopedworkdir.h"
+#include "tablefilling.h"
+#include "tablescsv.h"
+#include "telegrampages.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+using Rows = QList<QStringList>;
+
+// The PDF's text, its lines as laid out on the pages.
+QString pdfText(const QString &file)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// Varied rows with Chinese names, as the window shows them: 灯0, 灯1 ...,
+// 调光0 ..., 阀0 ...
+TelegramTables sampleTables(int rows485ToKnxW, int rows1Byte, int rowsKnxTo485W)
+{
+    TelegramTables tables = SampleTables(11).make(rows485ToKnxW, rows1Byte, rowsKnxTo485W);
+    const char *names[] = {"灯", "调光", "阀"};
+    for (const TelegramTable table : telegramTables) {
+        Rows rows = tables.cells(table);
+        for (int row = 0; row < rows.size(); ++row)
+            rows[row][0] = QString::fromUtf8(names[int(table)]) + QString::number(row);
+        tables.setCells(table, rows);
+    }
+    return tables;
+}
+
+// The tables with telegrams and acknowledgements upper case, as an import gives them.
+TelegramTables upperCaseHex(TelegramTables tables)
+{
+    for (const TelegramTable table : telegramTables)
+        tables.setCells(table, readTableCsv(tableCsv(tables, table)).rows);
+    return tables;
+}
+} // namespace
+
+class TestTableFiles : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ScopedWorkDir> workDir;
+    std::unique_ptr<WindowUnderTest> w;
+    std::unique_ptr<MessageBoxAnswerer> answerer;
+
+    // Triggers a File menu action; its file dialog gives the path.
+    void trigger(const char *action, const QString &path) const
+    {
+        answerer->answerFileDialog(path);
+        w->widget<QAction>(action)->trigger();
+    }
+
+    // The three files of an export of the tables, chosen together.
+    QString exportedFiles(const TelegramTables &tables) const
+    {
+        if (writeTableFiles(tables, workDir->path()))
+            return QString();
+        QStringList names;
+        for (const TelegramTable table : telegramTables)
+            names << '"' + workDir->filePath(tableCsvFileName(table)) + '"';
+        return names.join(' ');
+    }
+
+private slots:
+    void init()
+    {
+        workDir = std::make_unique<ScopedWorkDir>();
+        w = std::make_unique<WindowUnderTest>();
+        answerer = std::make_unique<MessageBoxAnswerer>();
+    }
+
+    void cleanup() { answerer.reset(), w.reset(), workDir.reset(); }
+
+    // Exported twice (the second time replacing the files), then imported
+    // into an empty window.
+    void exportThenImportGivesTheSameTables()
+    {
+        const TelegramTables tables = sampleTables(3, 2, 4);
+        fillTables(*w, tables);
+        trigger("actionExportTablesCsv", workDir->path());
+        answerer->answerNext(QMessageBox::Yes);
+        trigger("actionExportTablesCsv", workDir->path());
+        QCOMPARE(answerer->texts(), QStringList{"The folder already holds 485-to-knx.csv, "
+                                                "485-to-knx-1byte.csv, knx-to-485.csv. Replace?"});
+        w = std::make_unique<WindowUnderTest>();
+        trigger("actionImportTablesCsv", exportedFiles(tables));
+        QCOMPARE(answerer->count(), 1);
+        for (const TelegramTable table : telegramTables)
+            QCOMPARE(w->tables().cells(table), upperCaseHex(tables).cells(table));
+    }
+
+    // Two tables hold rows when the files come: asked once.
+    void replaceOrAppend_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("keeps");
+        QTest::addColumn<bool>("takes");
+        QTest::newRow("Replace") << int(QMessageBox::Yes) << false << true;
+        QTest::newRow("Append") << int(QMessageBox::No) << true << true;
+        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << true << false;
+    }
+
+    void replaceOrAppend()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, keeps);
+        QFETCH(bool, takes);
+        const TelegramTables imported = upperCaseHex(sampleTables(4, 5, 6)),
+                             own = sampleTables(2, 0, 1);
+        fillTables(*w, own);
+        answerer->answerNext(QMessageBox::StandardButton(answer));
+        trigger("actionImportTablesCsv", exportedFiles(imported));
+        QCOMPARE(answerer->texts(),
+                 QStringList{"These tables already hold rows: 485 to KNX, KNX to 485."});
+        QCOMPARE(answerer->last().buttons,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        for (const TelegramTable table : telegramTables)
+            QCOMPARE(w->tables().cells(table), (keeps ? own.cells(table) : Rows()) +
+                                                   (takes ? imported.cells(table) : Rows()));
+    }
+
+    // Every line that cannot be taken is listed, the first 50 of them; the
+    // tables stay as they were.
+    void aFailingImportListsTheLines()
+    {
+        const TelegramTables own = sampleTables(1, 1, 1);
+        fillTables(*w, own);
+        QByteArray lines = "Name,Tyte,Baud Rate,Addr.,Length,Value,Telegram\n";
+        for (int line = 2; line <= 61; ++line)
+            lines += "Lamp,write,9600,1/2/3,1 bit,2,01\n";
+        QVERIFY(workDir->write("knx.csv", lines));
+        QVERIFY(!writeTableFiles(sampleTables(2, 2, 2), workDir->path()));
+        trigger("actionImportTablesCsv",
+                QString("\"%1\" \"%2\"")
+                    .arg(workDir->filePath("485-to-knx.csv"), workDir->filePath("knx.csv")));
+        QCOMPARE(answerer->texts(),
+                 QStringList{"Nothing was imported. These lines cannot be taken:"});
+        const QStringList listed = answerer->last().informativeText.split('\n');
+        QCOMPARE(listed.size(), 51);
+        QCOMPARE(listed.first(), QString("knx.csv, line 2, column 6 (Value): \"2\" is not a number "
+                                         "from 0 to 1"));
+        QCOMPARE(listed.last(), QString("… and 10 more"));
+        for (const TelegramTable table : telegramTables)
+            QCOMPARE(w->tables().cells(table), own.cells(table));
+    }
+
+    // After a project export: the title block, every row numbered from 0 on
+    // a page that shows its table's header, every page numbered.
+    void reportShowsTheTitleBlockAndEveryRow()
+    {
+        const TelegramTables tables = sampleTables(70, 12, 25);
+        trigger("actionImportTablesCsv", exportedFiles(tables));
+        w->select("comboBoxBaudRate_set", "115200");
+        w->select("comboBoxParity_set", "EVEN");
+        trigger("actionExport_E", workDir->filePath("plant.db"));
+        trigger("actionCommissioningReport", workDir->filePath("report.pdf"));
+        QCOMPARE(answerer->fileDialogs().last().initialFile, QString("commissioning-report.pdf"));
+        const QStringList pages = pdfText(workDir->filePath("report.pdf")).split('\f');
+        QVERIFY(pages.size() >= 4); // after the last page's form feed, nothing
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        QVERIFY(QRegularExpression("^Commissioning report\n+ *Project file: +plant.db\n+ *Date: +" +
+                                   today +
+                                   " [0-2][0-9]:[0-5][0-9]\n+ *Tool: +RS485 Conifguration "
+                                   "V1.1.3\n+ *Serial Options +Baud rate: 115200, Stop bits: 1, "
+                                   "Parity: EVEN\n")
+                    .match(pages.first())
+                    .hasMatch());
+        const QRegularExpression rowLine(QString::fromUtf8("^ *(\\d+) +((灯|调光|阀)\\d+) "),
+                                         QRegularExpression::MultilineOption);
+        const QStringList headers = {"No. +Name +Telegram +Ack +Type",
+                                     "No. +Name +Telegram\\(\\+\\) +Ack\\(\\+\\)",
+                                     "No. +Name +Tyte +Baud Rate"};
+        QStringList rows;
+        for (int page = 0; page < pages.size() - 1; ++page) {
+            QVERIFY(pages.at(page).trimmed().endsWith(
+                QString("Page %1 of %2").arg(page + 1).arg(pages.size() - 1)));
+            for (auto match = rowLine.globalMatch(pages.at(page)); match.hasNext();) {
+                const QRegularExpressionMatch row = match.next();
+                const int table = QString::fromUtf8("灯调阀").indexOf(row.captured(3).at(0));
+                QVERIFY2(pages.at(page)
+                             .left(row.capturedStart())
+                             .contains(QRegularExpression(headers.at(table))),
+                         qPrintable(row.captured()));
+                rows << row.captured(2) + "=" + row.captured(1);
+            }
+        }
+        QStringList expected;
+        for (const TelegramTable table : telegramTables)
+            for (int row = 0; row < tables.rowCount(table); ++row)
+                expected << tables.cells(table).at(row).first() + "=" + QString::number(row);
+        QCOMPARE(rows, expected);
+    }
+
+    // Headings in the interface language; Chinese names whatever the language.
+    void reportInChinese()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(":/tr_SC.qm"));
+        QCoreApplication::installTranslator(&chinese);
+        w = std::make_unique<WindowUnderTest>();
+        trigger("actionImportTablesCsv", exportedFiles(sampleTables(2, 1, 0)));
+        trigger("actionCommissioningReport", workDir->filePath("report.pdf"));
+        QCoreApplication::removeTranslator(&chinese);
+        const QString text = pdfText(workDir->filePath("report.pdf"));
+        for (const char *shown : {"调试报告", "序号", "名称", "灯1", "调光0"})
+            QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+        // Qt's PDF gives some ideographs the code of a radical with the same
+        // glyph: 页 comes out as U+2EDA.
+        QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("第 1 \\S，共 1 \\S"))));
+    }
+
+    // Cancelled while its pages are drawn: the file that was there stays.
+    void aCancelledReportLeavesNoFile()
+    {
+        QVERIFY(workDir->write("report.pdf", "before"));
+        CommissioningReport report = commissioningReport({}, {}, {});
+        QCOMPARE(report.facts.first().second, QString("Unsaved project"));
+        report.tables.first().rows = Rows(300, {"0", "灯", "01"});
+        QCOMPARE(writeReportPdf(report, workDir->filePath("report.pdf"),
+                                [](int done, int total) { return done <= total / 2; }),
+                 ReportWriting::Cancelled);
+        QFile file(workDir->filePath("report.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("before"));
+    }
+};
+
+QTEST_MAIN(TestTableFiles)
+#include "tst_tablefiles.moc"
