@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <QtMath>
 
 #include <thread>
 
@@ -240,16 +241,28 @@ private slots:
         QVERIFY2(firstShown >= 0 && firstShown <= 100, qPrintable(QString::number(firstShown)));
     }
 
-    // After a long text feed the newest line is shown. Scrolled up, the area
-    // stays on its lines while more arrive and the oldest are dropped; back at
-    // the end it follows again.
+    // After a long feed of lines that wrap, the newest line is shown whole and
+    // the scroll bar is at its end. Scrolled up, the area stays on its lines
+    // while more arrive and the oldest are dropped; back at the end it follows
+    // again.
     void newestBytesInReach()
     {
         ReceiveView *area = shownArea();
         QVERIFY(area);
+        area->setFont(QFont(area->font().family(), 24)); // 78 characters take two rows
         showHex(false);
         feed(numberedLines(0, 1000));
-        QVERIFY(shownText(area).contains(numberedLines(999, 1000).trimmed()));
+        QVERIFY(shownText(area).endsWith(numberedLines(999, 1000).trimmed() + '\n'));
+        const QScrollBar *scrollBar = area->verticalScrollBar();
+        QTRY_COMPARE(scrollBar->maximum() + scrollBar->pageStep(), 1001); // and the open line
+        const QFontMetricsF metrics(area->font());
+        const int rows = qCeil(metrics.horizontalAdvance(QString(78, '0')) /
+                               (area->viewport()->width() - 2 * 4));
+        QVERIFY(rows >= 2);
+        // The lines counted as fitting at the end fit: whole ones and the open one.
+        QVERIFY(((scrollBar->pageStep() - 1) * rows + 1) * metrics.lineSpacing() <=
+                area->viewport()->height());
+        QCOMPARE(scrollBar->value(), scrollBar->maximum());
 
         QTest::keyClick(area, Qt::Key_PageUp);
         QTest::keyClick(area, Qt::Key_PageUp);
