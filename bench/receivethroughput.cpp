@@ -4,9 +4,9 @@
 // longest event-loop stall and the growth of resident memory.
 //   bench_receive [MiB per form of the flood, default 40] [seconds paced, default 30]
 //                 [--capture]
-// With --capture the window captures the line into a file meanwhile. It runs
-// on the display of the environment (xvfb-run -a bench_receive), or offscreen
-// without one.
+// With --capture the window captures the line into a file meanwhile. Each
+// measurement runs in a process and window of its own, on the display of the
+// environment (xvfb-run -a bench_receive), or offscreen without one.
 
 #include "benchmeasure.h"
 #include "messageboxanswerer.h"
@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -151,13 +152,19 @@ struct Window
 void runPaced(bool hex, int seconds)
 {
     Window window(hex);
-    const qint64 total = qint64(seconds) * PacedBytesPerSecond;
+    // What the window sets up at its first lines is not counted.
+    const qint64 warmUp = 2 * PacedBytesPerSecond;
+    {
+        Feeder warming(window.pty, hex, warmUp, true);
+        waitUntilReceived(window.w, warmUp);
+    }
+    const qint64 measured = qint64(seconds) * PacedBytesPerSecond;
     const double cpuBefore = cpuSeconds(RUSAGE_SELF);
-    Feeder feeder(window.pty, hex, total, true);
-    waitUntilReceived(window.w, total);
+    Feeder feeder(window.pty, hex, measured, true);
+    waitUntilReceived(window.w, warmUp + measured);
     const double feederCpu = feeder.finish();
     const double cpu = cpuSeconds(RUSAGE_SELF) - cpuBefore - feederCpu;
-    const double mib = receivedCount(window.w) / (1024.0 * 1024.0);
+    const double mib = (receivedCount(window.w) - warmUp) / (1024.0 * 1024.0);
     std::printf("%-4s form, paced at 100 KiB/s: %.2f MiB in %d s, CPU %.2f s = %.3f s/MiB\n",
                 hex ? "hex" : "text", mib, seconds, cpu, cpu / mib);
 }
@@ -193,15 +200,25 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
-    capturing = arguments.removeAll("--capture") > 0;
+    const int runAt = int(arguments.indexOf("--run"));
+    const QString run = runAt >= 0 ? arguments.value(runAt + 1) : QString();
+    capturing = arguments.contains("--capture");
+    arguments.removeAll("--capture");
     const qint64 mib = arguments.size() > 0 ? arguments[0].toLongLong() : 40;
     const int pacedSeconds = arguments.size() > 1 ? arguments[1].toInt() : 30;
-    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
-    for (bool hex : {true, false}) {
-        if (pacedSeconds > 0)
-            runPaced(hex, pacedSeconds);
-        if (mib > 0)
-            runFlood(hex, mib * 1024 * 1024);
+    if (run.isEmpty()) {
+        std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
+        std::fflush(stdout);
+        for (const char *each : {"paced-hex", "flood-hex", "paced-text", "flood-text"}) {
+            const bool paced = QByteArray(each).startsWith("paced");
+            if ((paced && pacedSeconds > 0) || (!paced && mib > 0))
+                QProcess::execute(app.applicationFilePath(),
+                                  app.arguments().mid(1) + QStringList{"--run", each});
+        }
+    } else if (run.startsWith("paced")) {
+        runPaced(run.endsWith("hex"), pacedSeconds);
+    } else {
+        runFlood(run.endsWith("hex"), mib * 1024 * 1024);
     }
     return 0;
 }
