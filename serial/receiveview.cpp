@@ -62,9 +62,11 @@ void ReceiveView::updateScrollBar()
     const int fitting = linesFittingAtEnd();
     const int maximum = int(lines.end() - lines.first()) - fitting;
     scrolledFirst = lines.first();
+    settingScrollBar = true;
     scrollBar->setState(maximum, fitting,
                         following ? maximum
                                   : int(qMin<qint64>(firstShown - lines.first(), maximum)));
+    settingScrollBar = false;
     keepLayoutsInUse();
 }
 
@@ -235,11 +237,13 @@ void ReceiveView::changeEvent(QEvent *event)
     }
 }
 
-// The scroll bar moved.
+// The scroll bar moved. Set to follow new lines, it keeps the lines shown:
+// new text has its own update.
 void ReceiveView::scrollContentsBy(int, int)
 {
     top = scrolledFirst + scrollBar->value();
-    viewport()->update();
+    if (!settingScrollBar)
+        viewport()->update();
 }
 
 // The scroll bar follows new lines at a slower pace: before the user moves

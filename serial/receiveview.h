@@ -103,6 +103,7 @@ private:
     std::unique_ptr<AsciiRows> asciiRows;
     qint64 top = 0;           // the first line shown while not at the end
     qint64 scrolledFirst = 0; // lines.first() when the scroll bar was last set
+    bool settingScrollBar = false;
     QuietScrollBar *scrollBar;
     PacedCall newTextShown;
     PacedCall scrollBarUpdate;
