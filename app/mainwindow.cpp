@@ -19,6 +19,7 @@ void setupReceiveArea(ReceiveView *area)
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
+    area->setMaximumLineCount(ReceivedText::MaxLines);
     area->setMinimumHeight(area->heightForLines(LeastLinesShown));
 }
 } // namespace

@@ -78,6 +78,12 @@ void ReceiveView::clear()
     relayout();
 }
 
+void ReceiveView::setMaximumLineCount(int count)
+{
+    lines = ReceivedLines(count);
+    clear();
+}
+
 int ReceiveView::heightForLines(int count) const
 {
     return qCeil(count * asciiRows->rowHeight() + 2 * Margin) + 2 * frameWidth();

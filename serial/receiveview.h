@@ -31,6 +31,9 @@ public:
     // Latin-1 text in which '\n' ends a line.
     void appendText(QByteArrayView text);
     void clear();
+    // The most recent lines kept; setting it empties the view.
+    void setMaximumLineCount(int count);
+    qint64 lineCount() const { return lines.end() - lines.first(); }
 
     QString toPlainText() const { return lines.text(); }
     bool isReadOnly() const { return true; }

@@ -115,9 +115,9 @@ private slots:
         QCOMPARE(ports->currentText(), other);
     }
 
-    // A scan and a command whose answer comes after noise: every byte is in
-    // the capture, in the order of the line, and the file is whole when the
-    // capture is stopped and when the window closes.
+    // A scan and a command whose answer comes after more bytes than the area
+    // keeps: every byte is in the capture, in the order of the line, and the
+    // file is whole when the capture is stopped and when the window closes.
     void captureHoldsTheWholeSession()
     {
         QVERIFY(start({2, 0, 0}));
@@ -129,11 +129,14 @@ private slots:
         w->click("pushButtonScan");
         QVERIFY(answerer->waitForBoxes(1));
 
+        auto *area = w->widget<ReceiveView>("textEditRecv");
+        area->setMaximumLineCount(3);
         GatewayFaults faults;
         faults.noise = QByteArray(2000, '\xA5');
         gateway->setFaults(faults);
         w->click("pushButtonDebug");
         QTRY_VERIFY(w->statusText().endsWith(QString("RX:%1B").arg(10 + 2008)));
+        QCOMPARE(area->lineCount(), 3);
         action->trigger();
         QVERIFY(!action->isChecked());
 
