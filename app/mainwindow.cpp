@@ -12,18 +12,15 @@ void selectWholeRowsReadOnly(QTableWidget *table)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-// The receive area holds the most recent lines only; appending stays cheap.
-// However small the window, it shows at least LeastLinesShown lines.
-void setupReceiveArea(QPlainTextEdit *area)
+// However small the window, the receive area shows at least LeastLinesShown lines.
+void setupReceiveArea(ReceiveView *area)
 {
     constexpr int LeastLinesShown = 8;
     QFont font("Courier New [Cronyx]", 10);
     font.setStyleHint(QFont::TypeWriter);
     area->setFont(font);
-    area->setUndoRedoEnabled(false);
-    area->setMaximumBlockCount(ReceivedText::MaxLines);
-    area->setMinimumHeight(LeastLinesShown * area->fontMetrics().lineSpacing() +
-                           2 * int(area->document()->documentMargin()) + 2 * area->frameWidth());
+    area->setMaximumLineCount(ReceivedText::MaxLines);
+    area->setMinimumHeight(area->heightForLines(LeastLinesShown));
 }
 } // namespace
 

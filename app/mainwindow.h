@@ -3,6 +3,7 @@
 #include "downloadframes.h"
 #include "frame.h"
 #include "groupaddressbook.h"
+#include "pacedcall.h"
 #include "portlisting.h"
 #include "receivedtext.h"
 #include "scanmatrix.h"
@@ -184,6 +185,8 @@ private:
     // Shows bytes that cannot complete an answer while the line never falls quiet.
     QTimer *readBacklogTimer = nullptr;
     ReceivedText receivedText;
+    // The counters follow received bytes at a slower pace than the area.
+    PacedCall countersUpdate{500, [this] { updateStatusBar(); }};
     // The rows the download sends, copied when it starts.
     TelegramTables burnTables;
     QLabel *progressLabel = nullptr;

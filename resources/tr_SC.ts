@@ -1025,5 +1025,13 @@ Check the cable and the adapter, then open the port again.</source>
         <source>No connection to %1 within %2 s.</source>
         <translation>%2 秒内未能连接到 %1。</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
 </context>
 </TS>

@@ -28,11 +28,9 @@ void MainWindow::on_pushButtonSave_clicked()
         QMessageBox::critical(this, tr("ERROR"), tr("Cannot write!"));
 }
 
-// The area's text with its line breaks as '\n'; received characters are
-// kept as they arrived (a plain-text export would turn 0xA0 into a blank).
+// The area's text with its line breaks as '\n', received characters as they
+// arrived.
 QString MainWindow::receiveAreaText() const
 {
-    QString text = ui->textEditRecv->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return ui->textEditRecv->toPlainText();
 }

@@ -18,16 +18,18 @@ public:
     static constexpr int LineLength = 3 * HexBytesPerLine;
     // Lines the receive area keeps; older ones are dropped.
     static constexpr int MaxLines = 50000;
-    // Received bytes shown in one step at most, and buffered at most.
+    // Received bytes read from the port in one step at most, and buffered at most.
     static constexpr int DisplayChunk = 16 * 1024;
 
+    // Appends the chunk's text to text, in Latin-1, '\n' between lines.
+    void appendTo(QByteArray &text, const QByteArray &chunk, bool hex);
     QString append(const QByteArray &chunk, bool hex);
     // The area was emptied: the next text starts a new line.
     void clear();
 
 private:
-    void appendHex(QString &text, const QByteArray &chunk);
-    void appendLatin1(QString &text, const QByteArray &chunk);
+    char *appendHex(char *out, const QByteArray &chunk);
+    char *appendLatin1(char *out, const QByteArray &chunk);
 
     int column = 0;
     bool afterCarriageReturn = false;

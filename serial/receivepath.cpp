@@ -18,6 +18,7 @@ void MainWindow::readMyCom()
         readBacklogTimer->stop();
         const QByteArray block = myCom->readAll();
         showReceiveData(block);
+        countersUpdate.flush(); // an answer is counted before it is handled
         checkReceiveData(block);
         return;
     }
@@ -45,18 +46,17 @@ void MainWindow::showReceiveData(const QByteArray &data)
         return;
     if (capture)
         capture->received(data);
-    ui->textEditRecv->moveCursor(QTextCursor::End);
-    const QString text = receivedText.append(data, ui->checkBoxHex4Disp->isChecked());
     rxCount += data.size();
-    ui->textEditRecv->insertPlainText(text);
-    updateStatusBar();
+    QByteArray text;
+    receivedText.appendTo(text, data, ui->checkBoxHex4Disp->isChecked());
+    ui->textEditRecv->appendText(text);
+    countersUpdate.request();
 }
 
 void MainWindow::showSendData(const QByteArray &frame)
 {
     if (frame.isEmpty())
         return;
-    ui->textEditRecv->moveCursor(QTextCursor::End);
     txCount += frame.size();
     updateStatusBar();
 }

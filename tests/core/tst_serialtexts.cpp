@@ -1,8 +1,10 @@
 #include "openfailure.h"
+#include "pacedcall.h"
 #include "portlisting.h"
 #include "portnames.h"
 #include "portsettings.h"
 #include "protocolcapture.h"
+#include "receivedlines.h"
 #include "receivedtext.h"
 
 #include <QBuffer>
@@ -132,6 +134,46 @@ private slots:
         QCOMPARE(text.append("\nA\rB\nC", false), QString("A\nB\nC")); // CR LF split in two
         QCOMPARE(text.append(QByteArray(200, 'x'), false).split('\n').first().size(),
                  ReceivedText::LineLength - 1);
+    }
+
+    // The most recent lines, numbered for good; a run longer than a line goes on
+    // in the next; text between positions, clamped to what is held.
+    void receivedLinesRing()
+    {
+        const QString full(ReceivedLines::Width, 'x');
+        ReceivedLines lines(3);
+        QCOMPARE(lines.text(), QString());
+        lines.append("one\ntw");
+        lines.append(QByteArray("o\n") + QByteArray(ReceivedLines::Width + 2, 'x'));
+        QCOMPARE(lines.text(), "two\n" + full + "\nxx");
+        QCOMPARE(lines.first(), 1);
+        QCOMPARE(QString(lines.line(2)), full);
+        lines.append("\nend");
+        QCOMPARE(lines.first(), 2);
+        QCOMPARE(QString(lines.line(1)), QString());
+        QCOMPARE(lines.text({0, 5}, {4, 2}), full + "\nxx\nen");
+        QCOMPARE(lines.text({4, 1}, {4, 9}), QString("nd"));
+        lines.clear();
+        QCOMPARE(lines.end(), 1);
+        QCOMPARE(lines.text(), QString());
+    }
+
+    // A call at once, later ones merged into one at the end of the interval.
+    void pacedCall()
+    {
+        int calls = 0;
+        PacedCall call(100, [&] { ++calls; });
+        call.request();
+        QCOMPARE(calls, 1);
+        call.request();
+        call.request();
+        QCOMPARE(calls, 1);
+        QTRY_COMPARE(calls, 2);
+        call.request();
+        call.flush();
+        QCOMPARE(calls, 3);
+        call.flush();
+        QCOMPARE(calls, 3);
     }
 };
 

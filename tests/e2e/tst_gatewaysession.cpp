@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -130,14 +129,14 @@ private slots:
         w->click("pushButtonScan");
         QVERIFY(answerer->waitForBoxes(1));
 
-        auto *area = w->widget<QPlainTextEdit>("textEditRecv");
-        area->setMaximumBlockCount(3);
+        auto *area = w->widget<ReceiveView>("textEditRecv");
+        area->setMaximumLineCount(3);
         GatewayFaults faults;
         faults.noise = QByteArray(2000, '\xA5');
         gateway->setFaults(faults);
         w->click("pushButtonDebug");
         QTRY_VERIFY(w->statusText().endsWith(QString("RX:%1B").arg(10 + 2008)));
-        QCOMPARE(area->document()->blockCount(), 3);
+        QCOMPARE(area->lineCount(), 3);
         action->trigger();
         QVERIFY(!action->isChecked());
 

@@ -2,11 +2,11 @@
 
 #include "downloadframes.h"
 #include "mainwindow.h"
+#include "receiveview.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
 
@@ -34,7 +34,7 @@ public:
     void select(const char *comboBox, const QString &item);
 
     QString statusText() const { return widget<QLabel>("statusLabel")->text(); }
-    QString receivedText() const { return widget<QPlainTextEdit>("textEditRecv")->toPlainText(); }
+    QString receivedText() const { return widget<ReceiveView>("textEditRecv")->toPlainText(); }
     bool isPortOpen() const;
     // The rows of the three tables, as a download would send them.
     TelegramTables tables() const;

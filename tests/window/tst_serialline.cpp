@@ -5,14 +5,20 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <QtMath>
+
+#include <thread>
 
 namespace {
 const QByteArray debugAnswer = QByteArray::fromHex("0C5500000000000D");
@@ -37,6 +43,46 @@ class TestSerialLine : public PtyWindowTest
         if (auto *label = qobject_cast<QLabel *>(w->widget(widget)))
             return label->text();
         return w->widget<QAbstractButton>(widget)->text();
+    }
+
+    // Writes the bytes from another thread, as a busy line does, until the
+    // window has counted them all.
+    void feed(const QByteArray &bytes)
+    {
+        const QString counted = QString("RX:%1B").arg(
+            w->statusText().section(':', -1).chopped(1).toLongLong() + bytes.size());
+        std::thread writer([&] { pty->write(bytes); });
+        const bool done = QTest::qWaitFor([&] { return w->statusText().endsWith(counted); }, 30000);
+        writer.join();
+        QVERIFY(done);
+    }
+
+    // The window tall enough for several lines in the receive area.
+    ReceiveView *shownArea()
+    {
+        w->window().resize(855, 900);
+        w->window().show();
+        return QTest::qWaitForWindowExposed(&w->window()) ? w->widget<ReceiveView>("textEditRecv")
+                                                          : nullptr;
+    }
+
+    // The text the area shows, selected with the mouse from corner to corner.
+    static QString shownText(ReceiveView *area)
+    {
+        QWidget *view = area->viewport();
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(0, 0));
+        QTest::mouseMove(view, QPoint(view->width() - 1, view->height() - 1));
+        QTest::mouseRelease(view, Qt::LeftButton, {},
+                            QPoint(view->width() - 1, view->height() - 1));
+        return area->selectedText();
+    }
+
+    static QByteArray numberedLines(int from, int to)
+    {
+        QByteArray lines;
+        for (int i = from; i < to; ++i)
+            lines += QByteArray::number(i).rightJustified(78, '.') + "\r\n";
+        return lines;
     }
 
     // The baud rate the next probe went out at.
@@ -193,6 +239,73 @@ private slots:
                 firstShown = clock.elapsed();
         }
         QVERIFY2(firstShown >= 0 && firstShown <= 100, qPrintable(QString::number(firstShown)));
+    }
+
+    // After a long feed of lines that wrap, the newest line is shown whole and
+    // the scroll bar is at its end. Scrolled up, the area stays on its lines
+    // while more arrive and the oldest are dropped; back at the end it follows
+    // again.
+    void newestBytesInReach()
+    {
+        ReceiveView *area = shownArea();
+        QVERIFY(area);
+        area->setFont(QFont(area->font().family(), 24)); // 78 characters take two rows
+        showHex(false);
+        feed(numberedLines(0, 1000));
+        QVERIFY(shownText(area).endsWith(numberedLines(999, 1000).trimmed() + '\n'));
+        const QScrollBar *scrollBar = area->verticalScrollBar();
+        QTRY_COMPARE(scrollBar->maximum() + scrollBar->pageStep(), 1001); // and the open line
+        const QFontMetricsF metrics(area->font());
+        const int rows = qCeil(metrics.horizontalAdvance(QString(78, '0')) /
+                               (area->viewport()->width() - 2 * 4));
+        QVERIFY(rows >= 2);
+        // The lines counted as fitting at the end fit: whole ones and the open one.
+        QVERIFY(((scrollBar->pageStep() - 1) * rows + 1) * metrics.lineSpacing() <=
+                area->viewport()->height());
+        QCOMPARE(scrollBar->value(), scrollBar->maximum());
+
+        QTest::keyClick(area, Qt::Key_PageUp);
+        QTest::keyClick(area, Qt::Key_PageUp);
+        const QString reading = shownText(area);
+        QVERIFY(!reading.contains(numberedLines(999, 1000).trimmed()));
+        feed(QByteArray("Z\n").repeated(49500)); // 500 lines over the area's 50,000
+        QVERIFY(!w->receivedText().startsWith(numberedLines(0, 1)));
+        QTRY_VERIFY(area->verticalScrollBar()->maximum() > 40000);
+        QCOMPARE(shownText(area), reading);
+
+        QTest::keyClick(area, Qt::Key_End);
+        feed("last");
+        QVERIFY(shownText(area).endsWith("Z\nlast"));
+    }
+
+    // A word is selected by a double click, text by dragging, all by Ctrl+A,
+    // and copied; a selection stays while bytes arrive.
+    void selectAndCopy()
+    {
+        ReceiveView *area = shownArea();
+        QVERIFY(area);
+        showHex(false);
+        feed("alpha beta\r\ngamma");
+        const QFontMetricsF metrics(area->font());
+        const auto at = [&](int column, int row) {
+            return QPointF(4 + (column + 0.2) * metrics.horizontalAdvance('0'),
+                           4 + (row + 0.5) * metrics.lineSpacing())
+                .toPoint();
+        };
+        QWidget *view = area->viewport();
+        QTest::mouseDClick(view, Qt::LeftButton, {}, at(7, 0));
+        feed("\r\ndelta");
+        QCOMPARE(area->selectedText(), QString("beta"));
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("beta"));
+
+        QTest::mousePress(view, Qt::LeftButton, {}, at(8, 0));
+        QTest::mouseMove(view, at(3, 1));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(3, 1));
+        QCOMPARE(area->selectedText(), QString("ta\ngam"));
+        QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("alpha beta\ngamma\ndelta"));
     }
 
     void clearAndSave()
