@@ -3,7 +3,9 @@
 // process with immediate answers, and prints for each run the wall time, the
 // CPU time of rs485ctl and its CPU time per frame; then the CPU time the
 // gateways took per run, which shares the machine's cores with rs485ctl.
-//   bench_ctl <rs485ctl> <gateway-emulator> [runs, default 3]
+// With an answer delay the gateways answer that many ms late, as over a
+// real line, where the line's time and not the processor's sets the pace.
+//   bench_ctl <rs485ctl> <gateway-emulator> [runs, default 3] [answer delay ms, default 0]
 
 #include "projectfiles.h"
 #include "sampletables.h"
@@ -32,7 +34,7 @@ double childrenCpuMs()
 using Gateways = std::vector<std::unique_ptr<QProcess>>;
 
 // The gateways, each publishing its link in the directory; the ports to name.
-QStringList startGateways(const QString &emulator, const QTemporaryDir &dir, int count,
+QStringList startGateways(const QString &emulator, const QTemporaryDir &dir, int count, int delayMs,
                           Gateways &gateways)
 {
     QStringList arguments;
@@ -41,7 +43,10 @@ QStringList startGateways(const QString &emulator, const QTemporaryDir &dir, int
         auto gateway = std::make_unique<QProcess>();
         gateway->setStandardOutputFile(QProcess::nullDevice());
         gateway->setStandardErrorFile(QProcess::nullDevice());
-        gateway->start(emulator, {"--link", link});
+        QStringList options{"--link", link};
+        if (delayMs > 0)
+            options << "--delay" << QString::number(delayMs);
+        gateway->start(emulator, options);
         if (!QTest::qWaitFor([&] { return QFileInfo(link).isSymLink(); }, 10000))
             qFatal("gateway %d did not start", index);
         gateways.push_back(std::move(gateway));
@@ -69,8 +74,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     if (argc < 3)
-        qFatal("usage: bench_ctl <rs485ctl> <gateway-emulator> [runs]");
+        qFatal("usage: bench_ctl <rs485ctl> <gateway-emulator> [runs] [answer delay ms]");
     const int runs = argc > 3 ? atoi(argv[3]) : 3;
+    const int delayMs = argc > 4 ? atoi(argv[4]) : 0;
     QTemporaryDir dir;
     const QString project = dir.filePath("full.db");
     const TelegramTables tables = SampleTables(1).make(512, 256, 512);
@@ -80,7 +86,7 @@ int main(int argc, char *argv[])
 
     for (const int count : {1, 8}) {
         Gateways gateways;
-        const QStringList ports = startGateways(argv[2], dir, count, gateways);
+        const QStringList ports = startGateways(argv[2], dir, count, delayMs, gateways);
         for (int run = 0; run < runs; ++run) {
             const double cpuBefore = childrenCpuMs();
             const double wallMs = download(argv[1], QStringList{"download", project} + ports);
