@@ -93,6 +93,11 @@ void AsciiRows::drawGlyphs(QPainter &painter, QLatin1String line, qreal y, int f
     painter.drawGlyphRun(QPointF(0, y), run);
 }
 
+QRectF AsciiRows::columnRect(int column, qreal y) const
+{
+    return {positions.first().x() + column * advance, y, advance, height};
+}
+
 int AsciiRows::columnAt(qreal x, int length) const
 {
     return qBound(0, qRound((x - positions.first().x()) / advance), length);

@@ -25,6 +25,8 @@ public:
     // Draws the line with its top at y, characters from..to selected.
     void draw(QPainter &painter, QLatin1String line, qreal y, int from, int to,
               const QPalette &palette) const;
+    // Where the character of the column is drawn in a row with its top at y.
+    QRectF columnRect(int column, qreal y) const;
     // The character boundary nearest to x.
     int columnAt(qreal x, int length) const;
 

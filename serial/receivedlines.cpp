@@ -75,6 +75,26 @@ TextPosition ReceivedLines::endPosition() const
     return {end() - 1, int(line(end() - 1).size())};
 }
 
+qint64 ReceivedLines::offsetOf(TextPosition position) const
+{
+    position = clamped(position);
+    qint64 offset = position.column;
+    for (qint64 number = first(); number < position.line; ++number)
+        offset += line(number).size() + 1;
+    return offset;
+}
+
+TextPosition ReceivedLines::positionOf(qint64 offset) const
+{
+    for (qint64 number = first(); number < end(); ++number) {
+        const qint64 length = line(number).size();
+        if (offset <= length)
+            return {number, int(qMax<qint64>(0, offset))};
+        offset -= length + 1;
+    }
+    return endPosition();
+}
+
 QString ReceivedLines::text(TextPosition from, TextPosition to) const
 {
     from = clamped(from);

@@ -52,6 +52,10 @@ public:
     // The positions nearest to the given one that hold a character or a line end.
     TextPosition clamped(TextPosition position) const;
     TextPosition endPosition() const;
+    // A position as the number of characters before it in text(), line ends
+    // counted as one, and back; offsets beyond the text give its end.
+    qint64 offsetOf(TextPosition position) const;
+    TextPosition positionOf(qint64 offset) const;
     // The text from one position to another, lines joined by '\n'.
     QString text(TextPosition from, TextPosition to) const;
     QString text() const { return text({first(), 0}, endPosition()); }

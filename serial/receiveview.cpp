@@ -1,5 +1,8 @@
 #include "receiveview.h"
 
+#include "receiveviewaccessible.h"
+
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -29,6 +32,10 @@ ReceiveView::ReceiveView(QWidget *parent)
                    [this] {
                        viewport()->update();
                        scrollBarUpdate.request();
+                       if (QAccessible::isActive()) {
+                           QAccessibleEvent changed(this, QAccessible::VisibleDataChanged);
+                           QAccessible::updateAccessibility(&changed);
+                       }
                    })
     , scrollBarUpdate(ScrollBarMs, [this] { updateScrollBar(); })
 {
@@ -41,6 +48,11 @@ ReceiveView::ReceiveView(QWidget *parent)
     viewport()->setAutoFillBackground(false); // painted with the text
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     asciiRows = std::make_unique<AsciiRows>(font(), Margin);
+    static const bool accessible = [] {
+        QAccessible::installFactory(ReceiveViewAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 ReceiveView::~ReceiveView() = default;
@@ -316,6 +328,37 @@ void ReceiveView::setSelection(TextPosition newAnchor, TextPosition newCaret)
     anchor = lines.clamped(newAnchor);
     caret = lines.clamped(newCaret);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextSelectionEvent selected(this, int(lines.offsetOf(qMin(anchor, caret))),
+                                               int(lines.offsetOf(qMax(anchor, caret))));
+        QAccessible::updateAccessibility(&selected);
+    }
+}
+
+QRect ReceiveView::characterRect(TextPosition position)
+{
+    for (const PlacedLine &line : placedLines()) {
+        if (line.number != position.line)
+            continue;
+        if (isAsciiRow(line.number))
+            return asciiRows->columnRect(position.column, line.top).toAlignedRect();
+        const QTextLine row = layoutOf(line.number).layout.lineForTextPosition(position.column);
+        if (!row.isValid())
+            return {};
+        const qreal left = row.cursorToX(position.column);
+        const qreal right = row.cursorToX(position.column, QTextLine::Trailing);
+        return QRectF(left, line.top + row.y(), qMax<qreal>(1, right - left), row.height())
+            .toAlignedRect();
+    }
+    return {};
+}
+
+void ReceiveView::showLine(qint64 number)
+{
+    newTextShown.flush();
+    scrollBarUpdate.flush();
+    scrollBar->setValue(
+        int(qBound<qint64>(0, number - scrolledFirst, qint64(scrollBar->maximum()))));
 }
 
 // A selection made goes to the system's selection clipboard, where there is one.

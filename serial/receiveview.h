@@ -42,6 +42,17 @@ public:
     QString selectedText() const;
     void copy() const;
     void selectAll();
+    void setSelection(TextPosition anchor, TextPosition caret);
+    TextPosition selectionAnchor() const { return anchor; }
+    TextPosition caretPosition() const { return caret; }
+    const ReceivedLines &receivedLines() const { return lines; }
+    // The character position under a point of the viewport.
+    TextPosition positionAt(QPoint point);
+    // Where the character at the position is drawn in the viewport; empty when
+    // it is not on screen.
+    QRect characterRect(TextPosition position);
+    // Scrolls so that the line is at the top, or as near as the end allows.
+    void showLine(qint64 number);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -90,8 +101,6 @@ private:
     int linesFittingAtEnd();
     bool atEnd() const;
     QList<PlacedLine> placedLines();
-    TextPosition positionAt(QPoint point);
-    void setSelection(TextPosition anchor, TextPosition caret);
     void dragTo(QPoint point);
     void offerSelection() const;
     Selected selectionIn(qint64 number) const;

@@ -137,7 +137,8 @@ private slots:
     }
 
     // The most recent lines, numbered for good; a run longer than a line goes on
-    // in the next; text between positions, clamped to what is held.
+    // in the next; text between positions, clamped to what is held; positions
+    // as offsets into the text.
     void receivedLinesRing()
     {
         const QString full(ReceivedLines::Width, 'x');
@@ -153,6 +154,13 @@ private slots:
         QCOMPARE(QString(lines.line(1)), QString());
         QCOMPARE(lines.text({0, 5}, {4, 2}), full + "\nxx\nen");
         QCOMPARE(lines.text({4, 1}, {4, 9}), QString("nd"));
+        const QString all = lines.text();
+        for (int offset = 0; offset <= all.size(); ++offset) {
+            const TextPosition at = lines.positionOf(offset);
+            QCOMPARE(lines.text({0, 0}, at), all.left(offset));
+            QCOMPARE(lines.offsetOf(at), offset);
+        }
+        QCOMPARE(lines.positionOf(all.size() + 5), lines.endPosition());
         lines.clear();
         QCOMPARE(lines.end(), 1);
         QCOMPARE(lines.text(), QString());

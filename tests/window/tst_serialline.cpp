@@ -3,6 +3,7 @@
 #include "sampletables.h"
 #include "tablefilling.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -306,6 +307,27 @@ private slots:
         QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("alpha beta\ngamma\ndelta"));
+
+        // What a screen reader is given: the text, the selection, the character
+        // under a point and where it is drawn.
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(area);
+        QVERIFY(accessible && accessible->textInterface());
+        QCOMPARE(accessible->role(), QAccessible::EditableText);
+        QVERIFY(accessible->state().readOnly);
+        QCOMPARE(accessible->text(QAccessible::Value), QString("alpha beta\ngamma\ndelta"));
+        QAccessibleTextInterface *text = accessible->textInterface();
+        QCOMPARE(text->characterCount(), 22);
+        int from = -1;
+        int to = -1;
+        text->selection(0, &from, &to);
+        QCOMPARE(std::pair(from, to), std::pair(0, 22));
+        text->setSelection(0, 6, 13);
+        QCOMPARE(area->selectedText(), QString("beta\nga"));
+        QCOMPARE(text->text(11, 16), QString("gamma"));
+        const QPoint onM = view->mapToGlobal(at(2, 1));
+        QCOMPARE(text->offsetAtPoint(onM), 13);
+        QVERIFY(text->characterRect(13).contains(onM));
+        QVERIFY(!text->characterRect(12).contains(onM));
     }
 
     void clearAndSave()
