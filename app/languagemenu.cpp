@@ -1,6 +1,7 @@
 #include "detachedstart.h"
 #include "languagesetting.h"
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "ui_mainwindow.h"
 
 #include <QDir>
@@ -36,10 +37,10 @@ void MainWindow::chooseLanguage(int language)
         askRestart();
         return;
     }
-    QMessageBox::critical(this, tr("ERROR"),
-                          tr("The language setting could not be saved: config.ini in %1 cannot "
-                             "be written.")
-                              .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                 tr("The language setting could not be saved: config.ini in %1 cannot "
+                    "be written.")
+                     .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
 void MainWindow::askRestart()

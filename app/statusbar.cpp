@@ -8,6 +8,7 @@ void MainWindow::setupStatusBar()
 {
     statusLabel = new QLabel(this);
     statusLabel->setObjectName("statusLabel");
+    statusLabel->setTextFormat(Qt::PlainText);
     statusLabel->setMinimumSize(150, 20);
     statusLabel->setFrameShape(QFrame::Panel);
     statusLabel->setFrameShadow(QFrame::Sunken);
@@ -28,6 +29,7 @@ void MainWindow::setupStatusBar()
     // What a scan or a download has done so far, shown while one runs.
     progressLabel = new QLabel(this);
     progressLabel->setObjectName("progressLabel");
+    progressLabel->setTextFormat(Qt::PlainText);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
     progressBar->setMaximumWidth(160);
@@ -44,6 +46,7 @@ QLabel *MainWindow::addStatusNote(const char *name, const QString &text)
 {
     auto *note = new QLabel(text, this);
     note->setObjectName(name);
+    note->setTextFormat(Qt::PlainText);
     ui->statusBar->addWidget(note);
     note->hide();
     return note;

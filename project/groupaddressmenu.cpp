@@ -1,6 +1,7 @@
 #include "groupaddressexport.h"
 #include "groupaddressview.h"
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
 
@@ -31,11 +32,12 @@ void MainWindow::on_actionImportGroupAddresses_triggered()
         return;
     const GroupAddressImport import = importedFile(fileName);
     if (!import.error.isEmpty()) {
-        QMessageBox::critical(this, tr("ERROR"), groupAddressImportReport(import));
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"), groupAddressImportReport(import));
         return;
     }
     showGroupAddressBook(import.book);
-    QMessageBox::information(this, tr("Group addresses"), groupAddressImportReport(import));
+    showPlainBox(this, QMessageBox::Information, tr("Group addresses"),
+                 groupAddressImportReport(import));
 }
 
 void MainWindow::on_actionGroupAddresses_triggered()

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "tablescsv.h"
 #include "tabletitles.h"
 #include "telegrampages.h"
@@ -45,8 +46,8 @@ void MainWindow::on_actionExportTablesCsv_triggered()
             QMessageBox::Yes | QMessageBox::Cancel) != QMessageBox::Yes)
         return;
     if (const std::optional<QString> failed = writeTableFiles(tablesOf(*ui), folder))
-        QMessageBox::critical(this, tr("ERROR"),
-                              tr("Cannot write %1").arg(QDir::toNativeSeparators(*failed)));
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                     tr("Cannot write %1").arg(QDir::toNativeSeparators(*failed)));
 }
 
 // All or nothing: a single line that cannot be taken leaves the tables as they are.
@@ -63,11 +64,8 @@ void MainWindow::on_actionImportTablesCsv_triggered()
         faults = faults.mid(0, MostListedFaults);
         if (unlisted > 0)
             faults << tr("… and %1 more").arg(unlisted);
-        QMessageBox box(QMessageBox::Critical, tr("ERROR"),
-                        tr("Nothing was imported. These lines cannot be taken:"), QMessageBox::Ok,
-                        this);
-        box.setInformativeText(faults.join('\n'));
-        box.exec();
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                     tr("Nothing was imported. These lines cannot be taken:"), faults.join('\n'));
         return;
     }
     const TelegramTables tables = tablesOf(*ui);

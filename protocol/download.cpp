@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "rowchecks.h"
 #include "tabletitles.h"
 #include "telegrampages.h"
@@ -29,12 +30,11 @@ void MainWindow::showRowFault(const TableRowFault &fault)
     QTableWidget *table = telegramPage(*ui, fault.table).table;
     ui->tabWidget_General->setCurrentWidget(table->parentWidget());
     table->selectRow(fault.row);
-    QMessageBox::critical(this, tr("ERROR"),
-                          tr("Nothing was downloaded: row %1 of \"%2\" cannot be sent.\n%3: %4")
-                              .arg(fault.row + 1)
-                              .arg(tableTitle(fault.table),
-                                   columnTitles(fault.table).value(fault.fault.column),
-                                   fault.fault.reason));
+    showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                 tr("Nothing was downloaded: row %1 of \"%2\" cannot be sent.\n%3: %4")
+                     .arg(fault.row + 1)
+                     .arg(tableTitle(fault.table),
+                          columnTitles(fault.table).value(fault.fault.column), fault.fault.reason));
 }
 
 // Sends the next frame, each only after the answer to the one before.

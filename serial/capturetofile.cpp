@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "protocolcapture.h"
 #include "ui_mainwindow.h"
 
@@ -28,8 +29,8 @@ void MainWindow::startCapture()
     auto *file = new QFile(fileName, this);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
         ui->actionCaptureToFile->setChecked(false);
-        QMessageBox::critical(this, tr("ERROR"),
-                              tr("Cannot capture to %1:\n%2").arg(fileName, file->errorString()));
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                     tr("Cannot capture to %1:\n%2").arg(fileName, file->errorString()));
         delete file;
         return;
     }
@@ -47,8 +48,8 @@ void MainWindow::endCapture()
     const QString fileName = captureFile ? captureFile->fileName() : QString();
     const QString failure = stopCapture();
     if (!failure.isEmpty())
-        QMessageBox::critical(
-            this, tr("ERROR"),
+        showPlainBox(
+            this, QMessageBox::Critical, tr("ERROR"),
             tr("The capture has stopped: %1 cannot be written.\n%2").arg(fileName, failure));
 }
 

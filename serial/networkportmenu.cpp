@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "networkportdialog.h"
+#include "plaintext.h"
 #include "portlisting.h"
 #include "recentnetworkports.h"
 #include "ui_mainwindow.h"
@@ -18,10 +19,10 @@ void MainWindow::on_actionNetworkPort_triggered()
     const QString name = networkPortName(dialog.port());
     addNetworkPort(name);
     if (!writeRecentNetworkPorts(withRecentNetworkPort(recent, name)))
-        QMessageBox::critical(this, tr("ERROR"),
-                              tr("The network port could not be remembered: config.ini in %1 "
-                                 "cannot be written.")
-                                  .arg(QDir::toNativeSeparators(QDir::currentPath())));
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                     tr("The network port could not be remembered: config.ini in %1 "
+                        "cannot be written.")
+                         .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
 void MainWindow::addNetworkPort(const QString &name)

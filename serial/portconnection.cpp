@@ -1,5 +1,6 @@
 #include "createserialline.h"
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "portnames.h"
 #include "portsettings.h"
 #include "ui_mainwindow.h"
@@ -82,11 +83,9 @@ void MainWindow::closePort()
 // below the two lines.
 void MainWindow::showOpenFailure(const QString &reason, const QString &remedy)
 {
-    QMessageBox box(QMessageBox::Critical, tr("ERROR"),
-                    tr("Cannot open the port\nCheck to see if the serial port is occupied"),
-                    QMessageBox::Ok, this);
-    box.setInformativeText(remedy.isEmpty() ? reason : reason + "\n\n" + remedy);
-    box.exec();
+    showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                 tr("Cannot open the port\nCheck to see if the serial port is occupied"),
+                 remedy.isEmpty() ? reason : reason + "\n\n" + remedy);
 }
 
 void MainWindow::setPortSelectorsEnabled(bool enabled)
@@ -133,11 +132,11 @@ bool MainWindow::refuseFixedLineSettings()
 {
     if (!myCom || myCom->carriesSettings())
         return false;
-    QMessageBox::critical(this, tr("ERROR"),
-                          tr("%1 is a raw TCP port: the device server fixes its line settings, "
-                             "and they cannot be changed from here. Scan and Serial configure "
-                             "need a local port or an RFC 2217 port (rfc2217://HOST:PORT).")
-                              .arg(myCom->portName()));
+    showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                 tr("%1 is a raw TCP port: the device server fixes its line settings, "
+                    "and they cannot be changed from here. Scan and Serial configure "
+                    "need a local port or an RFC 2217 port (rfc2217://HOST:PORT).")
+                     .arg(myCom->portName()));
     return true;
 }
 
@@ -152,10 +151,8 @@ void MainWindow::closeLostPort(const QString &reason)
         endScan();
         scanMatrix.clear();
     }
-    QMessageBox box(QMessageBox::Critical, tr("ERROR"),
-                    tr("The serial port was lost.\nCheck the cable and the adapter, then "
-                       "open the port again."),
-                    QMessageBox::Ok, this);
-    box.setInformativeText(reason);
-    box.exec();
+    showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                 tr("The serial port was lost.\nCheck the cable and the adapter, then "
+                    "open the port again."),
+                 reason);
 }

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "portlisting.h"
 #include "ui_mainwindow.h"
 
@@ -64,7 +65,7 @@ void MainWindow::refreshPortList()
     box->clear();
     for (const PortEntry &port : ports) {
         box->addItem(port.path);
-        box->setItemData(box->count() - 1, portDetails(port), Qt::ToolTipRole);
+        box->setItemData(box->count() - 1, plainToolTip(portDetails(port)), Qt::ToolTipRole);
     }
     box->setCurrentIndex(qMax(0, box->findText(selected)));
     // The popup shows every path whole, however narrow the box.

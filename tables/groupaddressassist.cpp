@@ -2,6 +2,7 @@
 #include "addressmarks.h"
 #include "datapointtypes.h"
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
 
@@ -64,8 +65,9 @@ void MainWindow::markRows(TelegramTable table, int first, int last)
         const QTableWidgetItem *length = rows->item(row, lengthColumn(table));
         const AddressHint hint =
             addressHint(groupAddressBook, address->text(), length ? length->text() : QString());
-        if (address->toolTip() != hint.toolTip)
-            address->setToolTip(hint.toolTip);
+        const QString toolTip = plainToolTip(hint.toolTip);
+        if (address->toolTip() != toolTip)
+            address->setToolTip(toolTip);
         if (hint.marked == address->icon().isNull())
             address->setIcon(hint.marked ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
                                          : QIcon());

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -83,6 +84,10 @@ void MessageBoxAnswerer::answerBox(QMessageBox *box)
     seen.title = box->windowTitle();
     seen.text = box->text();
     seen.informativeText = box->informativeText();
+    const auto *informative = box->findChild<QLabel *>("qt_msgbox_informativelabel");
+    seen.plainText =
+        box->textFormat() == Qt::PlainText &&
+        (informative ? informative->textFormat() == Qt::PlainText : seen.informativeText.isEmpty());
     seen.icon = box->icon();
     seen.buttons = box->standardButtons();
     seen.defaultButton = box->standardButton(box->defaultButton());

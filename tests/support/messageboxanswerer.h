@@ -26,6 +26,8 @@ public:
         QString title;
         QString text;
         QString informativeText;
+        // Both texts shown as plain text, whatever they hold.
+        bool plainText = false;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
