@@ -1,12 +1,20 @@
 #include "projectfileloading.h"
 
-#include "projectreader.h"
-
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 
 namespace {
+// How long a read waits for a program that is writing the file.
+constexpr int BusyTimeoutMs = 2000;
+
+ProjectLoading refused(const QString &error)
+{
+    ProjectLoading loading;
+    loading.error = error;
+    return loading;
+}
+
 // Reads through a connection of its own that ends with the read.
 ProjectLoading readReadOnly(const QString &path)
 {
@@ -15,15 +23,19 @@ ProjectLoading readReadOnly(const QString &path)
     ProjectLoading loading;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         db.setDatabaseName(path);
-        Project project;
-        if (!db.open())
+        if (!db.open()) {
             loading.error = db.lastError().text();
-        else if (!readProjectFile(db, project))
-            loading.error = QStringLiteral("%1 is not a project file").arg(path);
-        else
-            loading.project = project;
+        } else {
+            const ProjectRead read = readProjectFile(db);
+            loading.project = read.project;
+            if (read.refusal == ProjectRead::Refusal::NotAProject)
+                loading.error = QStringLiteral("%1 is not a project file").arg(path);
+            else if (!read.project)
+                loading.error = QStringLiteral("%1: %2").arg(path, read.fault);
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -33,10 +45,16 @@ ProjectLoading readReadOnly(const QString &path)
 
 ProjectLoading loadProjectFile(const QString &path)
 {
-    if (!QFileInfo(path).isFile()) {
-        ProjectLoading loading;
-        loading.error = QStringLiteral("%1: no such file").arg(path);
-        return loading;
-    }
+    const QFileInfo file(path);
+    if (!file.exists())
+        return refused(QStringLiteral("%1: no such file").arg(path));
+    if (file.isDir())
+        return refused(QStringLiteral("%1 is a folder, not a project file").arg(path));
+    if (!file.isFile())
+        return refused(QStringLiteral("%1 is not a regular file (a device or a pipe), not a "
+                                      "project file")
+                           .arg(path));
+    if (!file.isReadable())
+        return refused(QStringLiteral("%1 cannot be read: permission denied").arg(path));
     return readReadOnly(path);
 }

@@ -11,7 +11,8 @@ const TableFormat tele485ToKnxW = {
     "text,ack text,ntype text,addr text,length text,value text)",
     "insert into tele_485_to_knx_w values (?,?,?,?,?,?,?,?)",
     "exec 485 to knx Error",
-    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Number}};
+    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Text, S::Value},
+    3};
 
 const TableFormat tele1Byte = {
     "tele_1byte",
@@ -28,7 +29,8 @@ const TableFormat teleKnxTo485W = {
     "text,baudrate text,addr text,length text,value integer,telegram text)",
     "insert into tele_knx_to_485_w values (?,?,?,?,?,?,?,?)",
     "exec knx to 485 Error",
-    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Number, S::Text}};
+    {S::Text, S::Text, S::Text, S::Text, S::Text, S::Value, S::Text},
+    1};
 } // namespace
 
 const TableFormat &telegramTableFormat(TelegramTable table)

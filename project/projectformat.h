@@ -11,7 +11,8 @@
 // How one cell of a record is kept in the file.
 enum class StoredCell {
     Text,   // its text, read back as a text
-    Number, // its text, read back as an int (a text that is no number gives 0)
+    Number, // its text, read back as a whole number in the int range
+    Value,  // a number, or empty in a "read" row: read back as "0" there
     Absent, // not stored: the length of a 1-byte record, read back as "1 byte"
 };
 
@@ -24,6 +25,7 @@ struct TableFormat
     QString insertStatement;
     const char *insertFailure; // debug line of a failed insert
     QList<StoredCell> cells;   // one per record column
+    int typeColumn = -1;       // the record column of the row's type, if it has one
 };
 
 const TableFormat &telegramTableFormat(TelegramTable table);

@@ -1,9 +1,11 @@
 #include "mainwindow.h"
+#include "plaintext.h"
 #include "projectreader.h"
 #include "projectwriter.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,18 +29,29 @@ void MainWindow::on_actionImport_I_triggered()
         QFileDialog::getOpenFileName(nullptr, tr("Open settings"), QString(), projectFileFilter());
     if (fileName.isEmpty())
         return;
-    if (!createConnection(fileName))
-        return;
-    // The whole file is read before the current project is given up.
-    Project project;
-    const bool isProject = readProjectFile(db, project);
-    db.close();
-    if (!isProject) {
+    // A pipe or a device would keep the reader waiting.
+    if (!QFileInfo(fileName).isFile()) {
         QMessageBox::critical(this, tr("ERROR"), tr("The file is not a project file."));
         return;
     }
+    if (!createConnection(fileName))
+        return;
+    // The whole file is read before the current project is given up.
+    const ProjectRead read = readProjectFile(db);
+    db.close();
+    if (read.refusal == ProjectRead::Refusal::NotAProject) {
+        QMessageBox::critical(this, tr("ERROR"), tr("The file is not a project file."));
+        return;
+    }
+    if (!read.project) {
+        showPlainBox(this, QMessageBox::Critical, tr("ERROR"),
+                     tr("Nothing was imported: %1 cannot be read whole.")
+                         .arg(QDir::toNativeSeparators(fileName)),
+                     read.fault);
+        return;
+    }
     clearAllTables();
-    showProject(project);
+    showProject(*read.project);
     projectFileName = fileName;
 }
 

@@ -2,17 +2,35 @@
 
 #include "project.h"
 
+#include <QString>
+
+#include <optional>
+
 class QSqlDatabase;
 
-// Reads the project in the open database into project, replacing what it
-// held. Every table is read by position: a missing table reads as no rows, a
-// column a row lacks as an empty text or 0, and a value that is no int in the
-// int range as 0. The record fields the file keeps as numbers (value, min,
-// max, interval) hold the decimal text of the int read; a 1-byte record's
-// length is "1 byte". A telegram table whose row count differs from the count
-// the general table claims for it reads as empty. Any content gives a defined
-// result. The address book keeps the rows of the group_addresses table whose
-// address is one the record checks accept, each address once; a file without
-// that table has none. True when the database is a project file: it has a
-// general table holding a row.
-bool readProjectFile(const QSqlDatabase &db, Project &project);
+// A project read whole from a database, or why there is none.
+struct ProjectRead
+{
+    enum class Refusal {
+        None,
+        NotAProject, // no general table holding a row
+        Locked,      // another program holds the file while it writes
+        Faulty,      // a project file that cannot be read whole
+    };
+
+    std::optional<Project> project;
+    Refusal refusal = Refusal::None;
+    // For Locked and Faulty: what, and where, for example "485 to KNX(1 Byte)
+    // row 3, Min: NULL is not a whole number" (translated).
+    QString fault;
+};
+
+// Reads the project in the open database. Every table is read by position;
+// the row counts of the general table must match the rows of the three
+// telegram tables, every telegram table must be there with all its columns,
+// and every number must be a whole number in the int range, written as such
+// (a "read" row may leave its value empty, read as "0"). The texts enter the
+// cells as they are; the record checks are not applied. The address book
+// keeps the rows of the group_addresses table whose address is one the record
+// checks accept, each address once; a file without that table has none.
+ProjectRead readProjectFile(const QSqlDatabase &db);

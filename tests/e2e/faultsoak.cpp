@@ -233,8 +233,11 @@ private:
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "soak");
             db.setDatabaseName(dir.filePath("project.db"));
-            if (!db.open() || !readProjectFile(db, project))
-                broken = "the exported file is no project";
+            const ProjectRead read = db.open() ? readProjectFile(db) : ProjectRead();
+            if (!read.project)
+                broken = "the exported file cannot be read: " + read.fault;
+            else
+                project = *read.project;
         }
         QSqlDatabase::removeDatabase("soak");
         const QStringList d = tableDifferences(asImported(w->tables()), project.tables);

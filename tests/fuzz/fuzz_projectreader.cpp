@@ -1,6 +1,6 @@
 // The project reader on databases whose tables hold any values of any type,
-// in any number of columns: it reads every row of a telegram table or, when
-// the count the file claims differs, none, the numbers it takes are ints, and
+// in any number of columns: it reads a project whole, every row of every
+// telegram table and every number an int, or refuses the file and says why;
 // the address book holds only rows of valid, distinct addresses.
 
 #include "fuzzchecks.h"
@@ -89,13 +89,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int t = 0; t < int(std::size(tableNames)); ++t)
         rows[t] = fuzzTable(db, tableNames[t], input);
 
-    Project project;
-    FUZZ_REQUIRE(readProjectFile(db, project) == (rows[1] > 0));
-    const TelegramTables &tables = project.tables;
-    for (int t = 0; t < 3; ++t) {
-        const int read = tables.rowCount(telegramTables[t]);
-        FUZZ_REQUIRE(read == 0 || read == rows[2 + t]);
+    const ProjectRead read = readProjectFile(db);
+    FUZZ_REQUIRE((read.refusal == ProjectRead::Refusal::NotAProject) == (rows[1] <= 0));
+    FUZZ_REQUIRE(read.project.has_value() == (read.refusal == ProjectRead::Refusal::None));
+    FUZZ_REQUIRE(read.project || read.refusal == ProjectRead::Refusal::NotAProject ||
+                 !read.fault.isEmpty());
+    if (!read.project) {
+        db.close();
+        return 0;
     }
+    const Project &project = *read.project;
+    const TelegramTables &tables = project.tables;
+    for (int t = 0; t < 3; ++t)
+        FUZZ_REQUIRE(tables.rowCount(telegramTables[t]) == rows[2 + t]);
     for (const Tele485ToKnxW &record : tables.rows485ToKnxW)
         FUZZ_REQUIRE(isInt(record.value));
     for (const Tele1Byte &record : tables.rows1Byte)

@@ -26,7 +26,7 @@ struct FileChange
     QStringList statements; // run on the exported project.db first
     int table;              // shown as these rows, the others as exported
     Rows rows;
-    QString box; // the error box, "title: text"
+    QString box; // the error box, "title: text", then " | " and the details if any
     QMessageBox::StandardButtons buttons;
 };
 
@@ -223,10 +223,10 @@ private slots:
     }
 
     // The exported project.db changed by the statements, or a file replaced by
-    // the text, then imported or exported. An import shows each table whose count
-    // agrees with its rows, whatever the others. A file that an import cannot read
-    // or an export cannot open or write shows the error; the tables, the file and
-    // the directory stay as they were.
+    // the text, then imported or exported. An import reads a file whole or not
+    // at all. A file that an import cannot read or an export cannot open or
+    // write shows the error; the tables, the file and the directory stay as
+    // they were.
     void aChangedFileImportedOrExported_data()
     {
         QTest::addColumn<FileChange>("change");
@@ -240,28 +240,40 @@ private slots:
                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
             QTest::newRow(name) << FileChange{action, file, text, statements, -1, {}, box, buttons};
         };
-        shows("485 count", 0, {"update general set num_485_to_knx_w = 4"});
         shows("without address book", 4, {"drop table group_addresses"});
-        shows("KNX table missing", 2,
-              {"drop table tele_knx_to_485_w", "update general set num_knx_to_485_w = 0"});
-        // Values read by position, each number as an int: a real rounded,
-        // anything else that is no int 0.
-        shows("1-byte row of any values", 1,
-              {"drop table tele_1byte", "create table tele_1byte (a, b, c, d, e, f, g, h, i, j, k)",
-               "insert into tele_1byte values "
-               "(null, null, x'414243', 12, 2.5, -7, '', '300', 'abc', -9e999, 'x')",
-               "update general set num_1byte = 0.6"},
-              {{"", "ABC", "12", "2.5", "-7", "", "1 byte", "300", "0", "0"}});
-        shows("count beyond int", 0, {"update general set num_485_to_knx_w = 4294967299"});
         Rows many;
         for (int row = 1; row <= 600; ++row)
             many << QStringList{QString("row %1").arg(row), "", "", "", "", "", "0"};
         shows("600 rows", 0,
               {"delete from tele_485_to_knx_w",
                "with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
-               "insert into tele_485_to_knx_w (name) select 'row ' || i from n",
+               "insert into tele_485_to_knx_w (name, value) select 'row ' || i, 0 from n",
                "update general set num_485_to_knx_w = 600"},
               many);
+        // Read by position: the columns may be named and typed otherwise.
+        shows("1-byte table of other columns", 1,
+              {"drop table tele_1byte", "create table tele_1byte (a, b, c, d, e, f, g, h, i, j, k)",
+               "insert into tele_1byte values "
+               "(null, null, x'414243', 12, 2.5, -7, '', ' 300', '+4', 9.0, 'x')",
+               "update general set num_1byte = 1"},
+              {{"", "ABC", "12", "2.5", "-7", "", "1 byte", "300", "4", "9"}});
+        const char *damaged = "ERROR: Nothing was imported: PATH cannot be read whole. | ";
+        const auto refusesImport =
+            [&](const char *name, const QStringList &statements, const QString &details) {
+                QTest::newRow(name)
+                    << FileChange{"actionImport_I",  "project.db",   {}, statements, -1, {},
+                                  damaged + details, QMessageBox::Ok};
+            };
+        refusesImport("485 count", {"update general set num_485_to_knx_w = 4"},
+                      "485 to KNX: the file claims 4 rows, the table holds 3");
+        refusesImport("KNX table missing",
+                      {"drop table tele_knx_to_485_w", "update general set num_knx_to_485_w = 0"},
+                      "KNX to 485: the table tele_knx_to_485_w is missing");
+        refusesImport("count beyond int", {"update general set num_485_to_knx_w = 4294967299"},
+                      "general, num_485_to_knx_w: 4294967299 is out of range");
+        refusesImport("1-byte maximum no number",
+                      {"update tele_1byte set max = 'abc' where id = 2"},
+                      "485 to KNX(1 Byte) row 2, Max: \"abc\" is not a whole number");
         const char *import = "actionImport_I", *notRead = "ERROR: The file is not a project file.";
         refuses("import text", import, "project.db", "[a]\nb=1\n", {}, notRead);
         refuses("import without general", import, "project.db", nullptr, {"drop table general"},
@@ -292,11 +304,15 @@ private slots:
         trigger(qPrintable(change.action), workDir->filePath(change.file));
         QStringList boxes;
         for (const MessageBoxAnswerer::Box &box : answerer->boxes()) {
-            boxes << box.title + ": " + box.text;
+            boxes << box.title + ": " + box.text +
+                         (box.informativeText.isEmpty() ? "" : " | " + box.informativeText);
             QCOMPARE(std::pair(box.icon, box.buttons),
                      std::pair(QMessageBox::Critical, change.buttons));
         }
-        QCOMPARE(boxes, change.box.isEmpty() ? QStringList() : QStringList{change.box});
+        const QString box =
+            QString(change.box)
+                .replace("PATH", QDir::toNativeSeparators(workDir->filePath(change.file)));
+        QCOMPARE(boxes, change.box.isEmpty() ? QStringList() : QStringList{box});
         if (change.table >= 0) {
             expected = imported(expected);
             expected[change.table] = change.rows;
