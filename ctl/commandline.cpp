@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "consoleoutput.h"
 #include "itemtexts.h"
 #include "portnames.h"
 #include "recordchecks.h"
@@ -51,7 +52,9 @@ const CommandInfo commandInfos[] = {
      "once the one before is answered. Every row is checked first as the window's editors\n"
      "check what is typed; a row that fails is named (table, row counted from 1, column)\n"
      "and nothing is sent, as when a table holds more rows than a gateway takes (512, 256\n"
-     "and 512). A failed download names the table and row that went unanswered."},
+     "and 512), or when the file cannot be read whole (row counts that disagree with the\n"
+     "rows, a missing table, a number that is not a whole number in range). A failed\n"
+     "download names the table and row that went unanswered."},
     {CtlCommand::Send, "send", "HEX --port P", "Put one raw test telegram on the line.",
      "Puts one test telegram on the line raw, as the window's Send buttons do: HEX is 1 to\n"
      "64 bytes, each two hexadecimal digits, separated by a space or \"-\" (quote it:\n"
@@ -67,8 +70,9 @@ const char exitStatusText[] =
     "\nExit status:\n"
     "  0    every port succeeded\n"
     "  1    a gateway did not answer, a download failed, or a port was lost, on any port\n"
-    "  2    bad usage, a file that is not a project, a row that fails the record checks\n"
-    "       (nothing is sent), or a port that cannot be opened (the others are still served)\n"
+    "  2    bad usage, a project file that cannot be read whole, a row that fails the\n"
+    "       record checks (nothing is sent), or a port that cannot be opened (the others\n"
+    "       are still served)\n"
     "  130  interrupted by Ctrl+C (SIGINT): ports closed, what was done reported; 143 on\n"
     "       SIGTERM\n"
     "\nEnvironment:\n"
@@ -92,7 +96,7 @@ const char programDescription[] =
 void printError(const QString &message, const QString &helpCommand)
 {
     std::fprintf(stderr, "rs485ctl: %s\nRun \"rs485ctl%s --help\" for usage.\n",
-                 qPrintable(message),
+                 qPrintable(visible(message)),
                  helpCommand.isEmpty() ? "" : qPrintable(QLatin1Char(' ') + helpCommand));
 }
 
@@ -157,7 +161,9 @@ struct GatewayOptions
                                     "where the scan starts from, no more."};
     QCommandLineOption timeout{"timeout",
                                "Wait this many seconds for each answer, for example 0.5 "
-                               "(default 3).",
+                               "(default 3). An answer that comes later, within as long "
+                               "again, is still taken for its frame, before the frame is "
+                               "sent again.",
                                "seconds", "3"};
     QCommandLineOption retries{"retries",
                                "Send an unanswered frame again up to this many times (default "
@@ -272,6 +278,14 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
     for (const QString &port : invocation.ports)
         if (invocation.ports.count(port) > 1)
             return QStringLiteral("--port %1 is given twice").arg(port);
+    for (qsizetype first = 0; first < invocation.ports.size(); ++first)
+        for (qsizetype second = first + 1; second < invocation.ports.size(); ++second)
+            if (deviceIdentity(invocation.ports.at(first)) ==
+                deviceIdentity(invocation.ports.at(second)))
+                return QStringLiteral("--port %1 and --port %2 name the same device, %3: one "
+                                      "engine per device")
+                    .arg(invocation.ports.at(first), invocation.ports.at(second),
+                         deviceIdentity(invocation.ports.at(first)));
     if (invocation.command == CtlCommand::Monitor && invocation.ports.size() > 1)
         return QStringLiteral("monitor watches one port");
     invocation.scanFirst = offers(offered, o.scan) && parser.isSet(o.scan);

@@ -13,7 +13,7 @@ QString tableName(TelegramTable table)
 
 void refuse(const QString &why)
 {
-    writeErr(QStringLiteral("rs485ctl: %1; nothing was sent\n").arg(why));
+    writeErr(QStringLiteral("rs485ctl: %1; nothing was sent\n").arg(visible(why)));
 }
 } // namespace
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -49,6 +50,9 @@ int runOnGateways(const Invocation &invocation)
 
 int main(int argc, char *argv[])
 {
+    // A reader of the output that has gone away ends no run: the writes fail
+    // quietly and the exit status stays the run's.
+    std::signal(SIGPIPE, SIG_IGN);
     TerminationSignals::block();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rs485ctl"));

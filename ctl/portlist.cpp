@@ -1,5 +1,7 @@
 #include "portlist.h"
 
+#include "consoleoutput.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,9 +25,9 @@ QString portListText(const QList<PortEntry> &ports)
         const QString ids = port.vendorId || port.productId
                                 ? usbId(port.vendorId) + QLatin1Char(':') + usbId(port.productId)
                                 : QString();
-        text += QStringList{port.path, shown(port.description), shown(port.manufacturer),
-                            shown(port.serialNumber), shown(ids)}
-                    .join(QLatin1String("  ")) +
+        text += visible(QStringList{port.path, shown(port.description), shown(port.manufacturer),
+                                    shown(port.serialNumber), shown(ids)}
+                            .join(QLatin1String("  "))) +
                 QLatin1Char('\n');
     }
     return text;
@@ -41,5 +43,5 @@ QByteArray portListJson(const QList<PortEntry> &ports)
                                  {"serialNumber", port.serialNumber},
                                  {"vendorId", usbId(port.vendorId)},
                                  {"productId", usbId(port.productId)}});
-    return QJsonDocument(array).toJson();
+    return visibleJson(QJsonDocument(array).toJson());
 }

@@ -38,6 +38,8 @@ ProgressDisplay::ProgressDisplay(const QList<GatewayJob *> &jobs, Style style, Q
                 [this, job](const GatewayTask *task) { stepEnded(job, task); });
         connect(job, &GatewayJob::resending, this,
                 [this, job](const GatewayTask *task) { resending(job, task); });
+        connect(job, &GatewayJob::answeredLate, this,
+                [this, job](const GatewayTask *task) { answeredLate(job, task); });
         connect(job, &GatewayJob::finished, this, [this, job] { jobEnded(job); });
     }
     if (style == Style::Redrawn) {
@@ -58,23 +60,36 @@ void ProgressDisplay::stepEnded(const GatewayJob *job, const GatewayTask *task)
 {
     if (style == Style::Lines && task->succeeded())
         writeErr(
-            QStringLiteral("%1: %2 done: %3\n").arg(job->port(), task->name(), task->outcome()));
+            visible(
+                QStringLiteral("%1: %2 done: %3").arg(job->port(), task->name(), task->outcome())) +
+            QLatin1Char('\n'));
 }
 
 void ProgressDisplay::resending(const GatewayJob *job, const GatewayTask *task)
 {
     if (style != Style::Lines)
         return;
-    writeErr(QStringLiteral("%1: no answer to %2, sending it again\n")
-                 .arg(job->port(), task->awaited()));
+    writeErr(visible(QStringLiteral("%1: no answer to %2, sending it again")
+                         .arg(job->port(), task->awaited())) +
+             QLatin1Char('\n'));
+}
+
+void ProgressDisplay::answeredLate(const GatewayJob *job, const GatewayTask *task)
+{
+    if (style != Style::Lines)
+        return;
+    writeErr(visible(QStringLiteral("%1: %2 answered after the time-out")
+                         .arg(job->port(), task->awaited())) +
+             QLatin1Char('\n'));
 }
 
 void ProgressDisplay::jobEnded(const GatewayJob *job)
 {
     const JobReport report = job->report();
     if (style == Style::Lines && report.result != JobResult::Succeeded)
-        writeErr(QStringLiteral("%1: %2: %3\n")
-                     .arg(job->port(), resultName(report.result), resultDetails(report)));
+        writeErr(visible(QStringLiteral("%1: %2: %3")
+                             .arg(job->port(), resultName(report.result), resultDetails(report))) +
+                 QLatin1Char('\n'));
 }
 
 QString ProgressDisplay::lineOf(const GatewayJob *job) const
@@ -87,13 +102,15 @@ QString ProgressDisplay::lineOf(const GatewayJob *job) const
     const GatewayTask *task = job->currentTask();
     if (!task)
         return port + QLatin1String("opening");
+    const int late = job->lateAnswers();
     const int resends = job->resends();
+    const QString lateText = late > 0 ? QStringLiteral("  %1 late").arg(late) : QString();
     const QString retries =
         resends > 0 ? QStringLiteral("  %1 %2").arg(resends).arg(resends == 1 ? "retry" : "retries")
                     : QString();
     return port + task->name().leftJustified(16) +
            QStringLiteral("%1/%2 ").arg(task->done()).arg(task->total()) +
-           bar(task->done(), task->total()) + retries;
+           bar(task->done(), task->total()) + lateText + retries;
 }
 
 // Moves up over the lines drawn before and draws each anew, cut to the width
@@ -103,7 +120,8 @@ void ProgressDisplay::redraw()
     const int columns = terminalColumns();
     QString text = drawnLines > 0 ? QStringLiteral("\x1b[%1A").arg(drawnLines) : QString();
     for (const GatewayJob *job : jobs)
-        text += QLatin1String("\r\x1b[2K") + lineOf(job).left(columns - 1) + QLatin1Char('\n');
+        text +=
+            QLatin1String("\r\x1b[2K") + visible(lineOf(job)).left(columns - 1) + QLatin1Char('\n');
     drawnLines = int(jobs.size());
     writeErr(text);
 }

@@ -9,8 +9,8 @@ class GatewayTask;
 
 // Shows on standard error how the jobs get on. Redrawn: one line per port,
 // updated in place (port, step, frames answered of the step's total, a bar,
-// retries). Lines: one line per step ended, per frame sent again and per port
-// that cannot be opened, for logs and pipes.
+// late answers, retries). Lines: one line per step ended, per frame answered
+// late or sent again and per port that cannot be opened, for logs and pipes.
 class ProgressDisplay : public QObject
 {
     Q_OBJECT
@@ -26,6 +26,7 @@ public:
 private:
     void stepEnded(const GatewayJob *job, const GatewayTask *task);
     void resending(const GatewayJob *job, const GatewayTask *task);
+    void answeredLate(const GatewayJob *job, const GatewayTask *task);
     void jobEnded(const GatewayJob *job);
     void redraw();
     QString lineOf(const GatewayJob *job) const;

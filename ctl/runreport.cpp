@@ -1,5 +1,6 @@
 #include "runreport.h"
 
+#include "consoleoutput.h"
 #include "itemtexts.h"
 
 #include <QJsonArray>
@@ -16,12 +17,13 @@ QString seconds(qint64 ms)
 
 QStringList cellsOf(const JobReport &report)
 {
-    return {report.port,
+    return {visible(report.port),
             resultName(report.result),
             QString::number(report.framesAnswered),
+            QString::number(report.lateAnswers),
             QString::number(report.resends),
             seconds(report.elapsedMs),
-            resultDetails(report)};
+            visible(resultDetails(report))};
 }
 
 QString rowText(const QStringList &cells, const QList<int> &widths)
@@ -80,7 +82,7 @@ QString resultDetails(const JobReport &report)
 
 QString summaryTable(const QList<JobReport> &reports)
 {
-    QList<QStringList> rows{{"PORT", "RESULT", "FRAMES", "RETRIES", "TIME", "DETAILS"}};
+    QList<QStringList> rows{{"PORT", "RESULT", "FRAMES", "LATE", "RETRIES", "TIME", "DETAILS"}};
     for (const JobReport &report : reports)
         rows << cellsOf(report);
     QList<int> widths(rows.first().size(), 0);
@@ -102,13 +104,14 @@ QByteArray jsonReport(const QString &command, int exitCode, const QList<JobRepor
                                  {"step", report.step},
                                  {"message", report.message},
                                  {"framesAnswered", report.framesAnswered},
+                                 {"lateAnswers", report.lateAnswers},
                                  {"retries", report.resends},
                                  {"seconds", double(report.elapsedMs) / 1000},
                                  {"baudRate", baudRateTexts().at(report.line.baudIndex).toInt()},
                                  {"stopBits", stopBitTexts().at(report.line.stopBitIndex)},
                                  {"parity", parityTexts().at(report.line.parityIndex).toLower()}});
     }
-    return QJsonDocument(
-               QJsonObject{{"command", command}, {"exitCode", exitCode}, {"ports", ports}})
-        .toJson();
+    return visibleJson(
+        QJsonDocument(QJsonObject{{"command", command}, {"exitCode", exitCode}, {"ports", ports}})
+            .toJson());
 }

@@ -20,7 +20,8 @@ QString resultName(JobResult result);
 // What the job did, or the failed step and why.
 QString resultDetails(const JobReport &report);
 
-// One row per port: port, result, frames answered, retries, time, details.
+// One row per port: port, result, frames answered, of them late, retries, time,
+// details.
 QString summaryTable(const QList<JobReport> &reports);
 
 QByteArray jsonReport(const QString &command, int exitCode, const QList<JobReport> &reports);

@@ -28,12 +28,13 @@ void FrameExchange::applySettings(const SerialSettings &lineSettings)
 
 void FrameExchange::send(const QByteArray &frame, int answerLength, AnswerHandler done)
 {
-    start(frame, answerLength, exchangeLimits.timeoutMs, exchangeLimits.retries, std::move(done));
+    start(frame, answerLength, exchangeLimits.timeoutMs, exchangeLimits.lateWait(),
+          exchangeLimits.retries, std::move(done));
 }
 
 void FrameExchange::probe(const QByteArray &frame, int answerLength, int waitMs, AnswerHandler done)
 {
-    start(frame, answerLength, waitMs, 0, std::move(done));
+    start(frame, answerLength, waitMs, 0, 0, std::move(done));
 }
 
 void FrameExchange::cancel()
@@ -43,24 +44,26 @@ void FrameExchange::cancel()
     handler = nullptr;
 }
 
-void FrameExchange::start(const QByteArray &sent, int length, int waitMs, int retries,
-                          AnswerHandler done)
+void FrameExchange::start(const QByteArray &sent, int length, int answerWaitMs, int lateMs,
+                          int retries, AnswerHandler done)
 {
     Q_ASSERT(!handler);
     frame = sent;
     answerLength = length;
+    waitMs = answerWaitMs;
+    lateWaitMs = lateMs;
     triesLeft = retries;
     handler = std::move(done);
-    timer.setInterval(waitMs);
     transmit();
 }
 
 // The time-out runs from the write on; bytes held from an earlier try are dropped.
 void FrameExchange::transmit()
 {
+    late = false;
     framer.expect(answerLength);
     serialLine.write(frame);
-    timer.start();
+    timer.start(waitMs);
 }
 
 void FrameExchange::receive(const QByteArray &bytes)
@@ -70,11 +73,26 @@ void FrameExchange::receive(const QByteArray &bytes)
     if (const std::optional<QByteArray> answer = framer.feed(bytes)) {
         timer.stop();
         ++answered;
+        if (late) {
+            ++lateAnswered;
+            emit answeredLate();
+        }
         finish(answer);
     }
 }
 
+// What is held of a partial answer stays: it may complete in the late wait.
 void FrameExchange::timeOut()
+{
+    if (late || lateWaitMs == 0) {
+        giveUpOrResend();
+        return;
+    }
+    late = true;
+    timer.start(lateWaitMs);
+}
+
+void FrameExchange::giveUpOrResend()
 {
     if (triesLeft == 0) {
         framer.reset();

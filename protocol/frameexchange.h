@@ -17,11 +17,18 @@ struct ExchangeLimits
 {
     int timeoutMs = 3000;
     int retries = 2;
+    // After a time-out, how long a late answer is still taken before the
+    // frame is sent again or given up; below 0 for as long as the time-out.
+    int lateWaitMs = -1;
+
+    int lateWait() const { return lateWaitMs < 0 ? timeoutMs : lateWaitMs; }
 };
 
-// Stop and wait over a serial line: sends a frame, awaits its answer, sends
-// it again when none comes in time, and hands over the answer, or nothing
-// after the last try. One frame at a time; what arrives while no answer is
+// Stop and wait over a serial line: sends a frame, awaits its answer, and
+// hands over the answer, or nothing after the last try. A frame unanswered in
+// time is not sent again at once: an answer that completes within the late
+// wait is the late answer of the copy sent, so that no answer is ever taken
+// for a later frame. One frame at a time; what arrives while no answer is
 // awaited is dropped. The one reader of the line: received() passes on
 // whatever arrives.
 class FrameExchange : public QObject
@@ -49,20 +56,25 @@ public:
     void cancel();
 
     int framesAnswered() const { return answered; }
+    // Frames answered within the late wait, after their time-out.
+    int lateAnswers() const { return lateAnswered; }
     int resends() const { return resent; }
 
 signals:
     // The frame in flight went unanswered and is sent again.
     void resending();
+    // The frame in flight was answered after its time-out.
+    void answeredLate();
     // Bytes as they arrived on the line.
     void received(const QByteArray &bytes);
 
 private:
-    void start(const QByteArray &frame, int answerLength, int waitMs, int retries,
+    void start(const QByteArray &frame, int answerLength, int waitMs, int lateWaitMs, int retries,
                AnswerHandler done);
     void transmit();
     void receive(const QByteArray &bytes);
     void timeOut();
+    void giveUpOrResend();
     void finish(const std::optional<QByteArray> &answer);
 
     SerialLine &serialLine;
@@ -73,7 +85,11 @@ private:
     QByteArray frame;
     int answerLength = 0;
     int triesLeft = 0;
+    bool late = false; // past the time-out, in the late wait
+    int waitMs = 0;
+    int lateWaitMs = 0;
     AnswerHandler handler;
     int answered = 0;
+    int lateAnswered = 0;
     int resent = 0;
 };

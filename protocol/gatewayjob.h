@@ -25,6 +25,7 @@ struct JobReport
     QString step;    // the task that failed or was interrupted; empty on success
     QString message; // the outcomes of the tasks, or why the job failed
     int framesAnswered = 0;
+    int lateAnswers = 0; // of framesAnswered, after their time-out
     int resends = 0;
     qint64 elapsedMs = 0;
     SerialSettings line; // in effect at the end
@@ -59,6 +60,7 @@ public:
     // The task running now, or the last one run; nullptr before the first.
     const GatewayTask *currentTask() const;
     int resends() const { return exchange.resends(); }
+    int lateAnswers() const { return exchange.lateAnswers(); }
     JobReport report() const { return summary; }
 
 signals:
@@ -66,12 +68,16 @@ signals:
     void taskFinished(const GatewayTask *task);
     // The frame a task awaits went unanswered and is sent again.
     void resending(const GatewayTask *task);
+    // The frame a task awaited was answered after its time-out.
+    void answeredLate(const GatewayTask *task);
     void finished();
 
 private:
     void runTask(int index);
     void taskDone();
     void finish(JobResult result, const QString &message);
+    // Where the task running has got to, for a job that ends early.
+    QString progressOfTask() const;
 
     const QString path;
     const SerialSettings settings;

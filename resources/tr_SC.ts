@@ -1033,5 +1033,45 @@ Check the cable and the adapter, then open the port again.</source>
         <source>Select All</source>
         <translation>全选</translation>
     </message>
+    <message>
+        <source>%1 said &quot;%2&quot; and closed the connection.</source>
+        <translation>%1 回复“%2”后关闭了连接。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 cannot be read whole.</source>
+        <translation>未导入任何内容：无法完整读取 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 超出范围</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 不是整数</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program that is writing it; try again when that has finished</source>
+        <translation>文件正被另一个程序写入而锁定；请在其写完后重试</translation>
+    </message>
+    <message>
+        <source>the column is missing</source>
+        <translation>缺少该列</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>缺少表 %1</translation>
+    </message>
+    <message>
+        <source>the table %1 has %2 of its %3 columns</source>
+        <translation>表 %1 只有 %3 列中的 %2 列</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 第 %2 行</translation>
+    </message>
+    <message>
+        <source>the file claims %1 rows, the table holds %2</source>
+        <translation>文件声明有 %1 行，而表中有 %2 行</translation>
+    </message>
 </context>
 </TS>

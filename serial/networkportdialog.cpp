@@ -49,15 +49,19 @@ NetworkPortDialog::NetworkPortDialog(const QStringList &recent, QWidget *parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(hostEdit, &QLineEdit::textChanged, this, &NetworkPortDialog::enableOk);
+    connect(hostEdit, &QLineEdit::textChanged, this, &NetworkPortDialog::takeHostField);
     connect(recentBox, &QComboBox::textActivated, this, &NetworkPortDialog::takeRecent);
     takeRecent(recent.value(0));
-    enableOk();
+    takeHostField();
 }
 
-void NetworkPortDialog::enableOk()
+// A port written after the host is the port.
+void NetworkPortDialog::takeHostField()
 {
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(!hostEdit->text().trimmed().isEmpty());
+    const std::optional<HostField> field = hostFieldOf(hostEdit->text());
+    if (field && field->port)
+        portBox->setValue(*field->port);
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(field.has_value());
 }
 
 void NetworkPortDialog::takeRecent(const QString &name)
@@ -72,6 +76,7 @@ void NetworkPortDialog::takeRecent(const QString &name)
 
 NetworkPort NetworkPortDialog::port() const
 {
-    return {LineKind(kindBox->currentData().toInt()), hostEdit->text().trimmed(),
-            quint16(portBox->value())};
+    const std::optional<HostField> field = hostFieldOf(hostEdit->text());
+    return {LineKind(kindBox->currentData().toInt()), field ? field->host : QString(),
+            field && field->port ? *field->port : quint16(portBox->value())};
 }

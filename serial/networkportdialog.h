@@ -10,7 +10,8 @@ class QLineEdit;
 class QSpinBox;
 
 // Asks for a port of a serial device server: host, TCP port and kind (RFC
-// 2217 or raw TCP), filled in from the ports used last, the newest first.
+// 2217 or raw TCP), filled in from the ports used last, the newest first. The
+// host may carry the TCP port ("[::1]:2217"); an IPv6 address needs no brackets.
 class NetworkPortDialog : public QDialog
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
 
 private:
     void takeRecent(const QString &name);
-    void enableOk();
+    void takeHostField();
 
     QComboBox *recentBox;
     QLineEdit *hostEdit;

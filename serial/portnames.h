@@ -39,3 +39,18 @@ LineKind lineKindOf(const QString &portName);
 std::optional<NetworkPort> networkPortOf(const QString &portName);
 // The name of a network port, brackets around an IPv6 address.
 QString networkPortName(const NetworkPort &port);
+
+// What a host field holds: a name, an IPv4 address or an IPv6 address, with
+// or without brackets, then perhaps ":PORT" (after an IPv6 address only in
+// brackets): "gw.local", "[::1]:2217", "::1". Nothing when it is none of these.
+struct HostField
+{
+    QString host; // without brackets
+    std::optional<quint16> port;
+};
+std::optional<HostField> hostFieldOf(const QString &text);
+
+// The device a port name opens, so that two names of one device compare
+// equal: a local device by its path with links resolved, a network port by
+// its host and TCP port, whatever its kind.
+QString deviceIdentity(const QString &portName);

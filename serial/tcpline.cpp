@@ -2,7 +2,28 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstring>
+#include <sys/socket.h>
+
+namespace {
+constexpr int PendingRecheckMs = 10;
+constexpr int MostRechecks = 20;
+
+enum class Pending { Nothing, Data, Close };
+
+// What the socket has not yet been told of.
+Pending pendingInput(qintptr descriptor)
+{
+    char byte = 0;
+    const ssize_t peeked = ::recv(int(descriptor), &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (peeked > 0)
+        return Pending::Data;
+    if (peeked < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+        return Pending::Nothing;
+    return Pending::Close;
+}
+} // namespace
 
 TcpLine::TcpLine(const QString &portName, QObject *parent)
     : SerialLine(portName, parent)
@@ -10,6 +31,8 @@ TcpLine::TcpLine(const QString &portName, QObject *parent)
     openTimer.setSingleShot(true);
     openTimer.setTimerType(Qt::PreciseTimer);
     connect(&openTimer, &QTimer::timeout, this, &TcpLine::openTimedOut);
+    settleTimer.setSingleShot(true);
+    connect(&settleTimer, &QTimer::timeout, this, &TcpLine::settled);
     connect(&socket, &QTcpSocket::connected, this, [this] {
         socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         startSession();
@@ -39,6 +62,7 @@ void TcpLine::openLine()
 {
     beginOpening();
     received.clear();
+    errorWhileTaking = false;
     const std::optional<NetworkPort> port = networkPortOf(portName());
     if (!port) {
         failOpening(QCoreApplication::translate(
@@ -66,6 +90,25 @@ void TcpLine::openTimedOut()
 
 void TcpLine::sessionReady()
 {
+    if (settleTimer.isActive())
+        return;
+    rechecks = 0;
+    settleTimer.start(SettleMs);
+}
+
+// A close already on its way is taken first and fails the open with what the
+// server said; so are bytes on their way, for a while, as they may precede one.
+void TcpLine::settled()
+{
+    if (!isOpening())
+        return;
+    const Pending pending = pendingInput(socket.socketDescriptor());
+    if (pending == Pending::Close)
+        return;
+    if ((pending == Pending::Data || socket.bytesAvailable() > 0) && ++rechecks <= MostRechecks) {
+        settleTimer.start(PendingRecheckMs);
+        return;
+    }
     openTimer.stop();
     finishOpening();
     if (!received.isEmpty())
@@ -76,20 +119,28 @@ void TcpLine::sessionReady()
 // once often says why first ("Port already in use").
 void TcpLine::socketError()
 {
+    if (taking) {
+        errorWhileTaking = true;
+        return;
+    }
     if (!isOpening()) {
         reportLost(socket.errorString());
         return;
     }
-    QString reason = socket.errorString();
     const QString said = QString::fromLatin1(received.left(MaxReasonBytes)).simplified();
-    if (!said.isEmpty())
-        reason += QLatin1String(": ") + said;
-    failOpening(reason, openRemedy());
+    if (said.isEmpty())
+        failOpening(socket.errorString(), openRemedy());
+    else
+        failOpening(
+            QCoreApplication::translate("MainWindow", "%1 said \"%2\" and closed the connection.")
+                .arg(address(), said),
+            openRemedy());
 }
 
 void TcpLine::closeLine()
 {
     openTimer.stop();
+    settleTimer.stop();
     socket.abort();
     received.clear();
 }
@@ -103,12 +154,18 @@ qint64 TcpLine::bytesAvailable() const
 void TcpLine::takeReceived()
 {
     const qint64 before = received.size();
+    taking = true;
     while (socket.bytesAvailable() > 0 && (readLimit == 0 || received.size() < readLimit)) {
         const qint64 room = readLimit == 0 ? socket.bytesAvailable() : readLimit - received.size();
         received += dataOf(socket.read(qMin(room, socket.bytesAvailable())));
     }
+    taking = false;
     if (received.size() > before && isOpen())
         emit readyRead();
+    if (errorWhileTaking) {
+        errorWhileTaking = false;
+        socketError();
+    }
 }
 
 // What the read limit held back in the socket comes next.

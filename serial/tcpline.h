@@ -15,6 +15,9 @@ class TcpLine : public SerialLine
 public:
     // Connecting, and setting up a session on the connection, end in time.
     static constexpr int OpenTimeoutMs = 5000;
+    // A server that turns a client away ("Port already in use") says so and
+    // closes at once: the line opens once its session has stood this long.
+    static constexpr int SettleMs = 250;
 
     explicit TcpLine(const QString &portName, QObject *parent = nullptr);
 
@@ -35,6 +38,7 @@ protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 size) override;
 
+    // The session is set up; the line opens once it has settled.
     void sessionReady();
     // Bytes of the protocol's own, sent at once.
     void send(const QByteArray &bytes);
@@ -49,9 +53,16 @@ private:
     void takeReceived();
     void socketError();
     void openTimedOut();
+    void settled();
 
     QTcpSocket socket;
     QTimer openTimer;
+    QTimer settleTimer;
+    int rechecks = 0;
+    // A reply to the server may find the connection closed while what it
+    // sent is being taken; the error is handled once that is done.
+    bool taking = false;
+    bool errorWhileTaking = false;
     QByteArray received; // data bytes not yet read
     qint64 readLimit = 0;
 };

@@ -158,6 +158,41 @@ private slots:
         QCOMPARE(networkPortName(*address), name);
     }
 
+    // The host field of the network-port dialog as users write it.
+    void hostFields()
+    {
+        const auto field = [](const QString &text) {
+            const std::optional<HostField> parsed = hostFieldOf(text);
+            if (!parsed)
+                return QString("none");
+            return parsed->host + (parsed->port ? QString(" %1").arg(*parsed->port) : QString());
+        };
+        QCOMPARE(field("[::1]"), QString("::1"));
+        QCOMPARE(field(" ::1 "), QString("::1"));
+        QCOMPARE(field("[::1]:2217"), QString("::1 2217"));
+        QCOMPARE(field("fe80::1:2217"), QString("fe80::1:2217")); // an address, no port
+        QCOMPARE(field("gw.local:4001"), QString("gw.local 4001"));
+        QCOMPARE(field("10.0.0.7"), QString("10.0.0.7"));
+        for (const char *wrong : {"", "[::1", "[::1]x", "[::1]:0", "[gw]:20", "gw:", "gw:70000",
+                                  "gw:+20", "a b", "u@gw", "gw/x", ":::"})
+            QVERIFY2(field(wrong) == "none", wrong);
+        QCOMPARE(networkPortName({LineKind::Rfc2217, hostFieldOf("[::1]")->host, 2217}),
+                 QString("rfc2217://[::1]:2217"));
+    }
+
+    // Two names of one device are one device; a network port is its host and port.
+    void deviceIdentities()
+    {
+        ScopedWorkDir dir;
+        QVERIFY(dir.write("device", ""));
+        QVERIFY(QFile::link(dir.filePath("device"), dir.filePath("by-id")));
+        QCOMPARE(deviceIdentity(dir.filePath("by-id")), deviceIdentity("device"));
+        QVERIFY(deviceIdentity("/dev/rs485-none") != deviceIdentity("device"));
+        QCOMPARE(deviceIdentity("rfc2217://[0:0::1]:2000"), deviceIdentity("tcp://[::1]:2000"));
+        QCOMPARE(deviceIdentity("tcp://GW.local:2000"), deviceIdentity("tcp://gw.local:2000"));
+        QVERIFY(deviceIdentity("tcp://gw.local:2000") != deviceIdentity("tcp://gw.local:2001"));
+    }
+
     // Newest first, five at most, beside the language, and only valid names;
     // reading without the file creates none.
     void recentPortsKeptBesideTheLanguage()

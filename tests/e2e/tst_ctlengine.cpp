@@ -6,6 +6,7 @@
 #include "tablecomparison.h"
 #include "tabledownload.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -67,6 +68,26 @@ private slots:
         QCOMPARE(report.resends, 0);
         const QStringList differences = tableDifferences(tables, gateway->storedTables());
         QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
+    }
+
+    // A port lost mid-download names how far the download got.
+    void lostPortNamesTheRowReached()
+    {
+        const auto gateway = startGateway(DefaultGatewaySettings);
+        const TelegramTables tables = SampleTables(7).make(40, 0, 0);
+        GatewayJob job(gateway->portPath(), DefaultGatewaySettings, {3000, 0});
+        job.addTask<TableDownload>(tables);
+        connect(gateway.get(), &GatewayEmulator::frameReceived, gateway.get(), [&gateway] {
+            if (gateway->framesReceived() == 6)
+                gateway->goAway();
+        });
+        const JobReport report = run(job);
+        QCOMPARE(int(report.result), int(JobResult::Failed));
+        QVERIFY2(QRegularExpression("^the port was lost after [56] of 41 frames, at 485 to KNX "
+                                    "row [56]: ")
+                     .match(report.message)
+                     .hasMatch(),
+                 qPrintable(report.message));
     }
 
     // The scan finds a gateway at 4800 baud on its second probe. The answer

@@ -11,11 +11,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 struct Outcome
@@ -96,7 +99,8 @@ private slots:
         QCOMPARE(ports[2]["step"].toString(), QString("debug mode"));
         QCOMPARE(ports[2]["message"].toString(),
                  QString("no answer to the debug-mode command after 2 tries"));
-        QVERIFY(outcome.err.contains(QRegularExpression("\nPORT +RESULT +FRAMES +RETRIES +TIME")));
+        QVERIFY(outcome.err.contains(
+            QRegularExpression("\nPORT +RESULT +FRAMES +LATE +RETRIES +TIME")));
     }
 
     void droppedAnswers_data()
@@ -129,9 +133,45 @@ private slots:
         QCOMPARE(outcome.exitCode, exitCode);
         QVERIFY2(outcome.err.contains(reported), qPrintable(outcome.err));
         const QRegularExpression summary(
-            QString(" %1 +%2 +\\d+\\.\\d s ").arg(answered).arg(retries));
+            QString(" %1 +0 +%2 +\\d+\\.\\d s ").arg(answered).arg(retries));
         QVERIFY2(outcome.out.contains(summary), qPrintable(outcome.out));
         QCOMPARE(gateway->downloadComplete(), exitCode == 0);
+    }
+
+    // Answers a little later than --timeout are each taken for the frame
+    // that is out, and counted; a frame never answered fails, named, however
+    // late the answers before it came.
+    void lateAnswers_data()
+    {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("reported");
+        QTest::newRow("all taken") << "" << 0 << "1 + 0 + 0 rows downloaded";
+        QTest::newRow("one never taken")
+            << "2-3" << 1 << "no answer to 485 to KNX row 1 after 2 tries";
+    }
+
+    void lateAnswers()
+    {
+        QFETCH(QString, dropped);
+        QFETCH(int, exitCode);
+        QFETCH(QString, reported);
+        const QString oneRow = dir.filePath("one-row.db");
+        QVERIFY(writeProjectAt(oneRow, SampleTables(5).make(1, 0, 0)));
+        GatewayFaults faults;
+        faults.delayMs = 1500;
+        QVERIFY(dropped.isEmpty() || parseFrameRanges(dropped, &faults.dropped));
+        const auto gateway = startGateway(faults);
+        const Outcome outcome = rs485ctl({"download", oneRow, "--json", "--timeout", "1",
+                                          "--retries", "1", "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, exitCode);
+        const QJsonObject port =
+            QJsonDocument::fromJson(outcome.out.toUtf8())["ports"].toArray().at(0).toObject();
+        QVERIFY2(port["message"].toString() == reported, qPrintable(outcome.out));
+        QCOMPARE(port["lateAnswers"].toInt(), exitCode == 0 ? 2 : 1);
+        QCOMPARE(port["framesAnswered"].toInt(), exitCode == 0 ? 2 : 1);
+        // The gateway stored the row whose answers it dropped.
+        QVERIFY(gateway->downloadComplete());
     }
 
     // Exit 2 with the reason, and not a byte on the line. PORT and PROJECT
@@ -158,6 +198,9 @@ private slots:
         QTest::newRow("no network port")
             << QStringList{"mode", "debug", "--port", "PORT", "--port", "rfc2217://127.0.0.1"}
             << "--port rfc2217://127.0.0.1 is no network port";
+        QTest::newRow("one device twice")
+            << QStringList{"mode", "debug", "--port", "PORT", "--port", "LINK"}
+            << "name the same device";
         QTest::newRow("scan over raw TCP")
             << QStringList{"mode", "debug",  "--scan",           "--port",
                            "PORT", "--port", "tcp://127.0.0.1:9"}
@@ -173,12 +216,100 @@ private slots:
         const QString badProject = dir.filePath("bad-row.db");
         QVERIFY(writeProjectAt(badProject, badRow));
         const auto gateway = startGateway();
+        const QString link = dir.filePath("link-to-gateway");
+        QFile::remove(link);
+        QVERIFY(QFile::link(gateway->portPath(), link));
         arguments.replaceInStrings(QRegularExpression("^PORT$"), gateway->portPath());
+        arguments.replaceInStrings(QRegularExpression("^LINK$"), link);
         arguments.replaceInStrings(QRegularExpression("^PROJECT$"), badProject);
         const Outcome outcome = rs485ctl(arguments);
         QCOMPARE(outcome.exitCode, 2);
         QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
         QCOMPARE(gateway->bytesReceived(), 0);
+    }
+
+    // A project file that cannot be read whole is refused, saying where and
+    // what: exit 2, not a byte on the line, no control character printed.
+    void hostileProjectSendsNothing_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *name, const QString &statement, const QString &reason) {
+            QTest::newRow(name) << QStringList{statement} << reason;
+        };
+        row("count above the rows", "update general set num_485_to_knx_w = 4",
+            "485 to KNX: the file claims 4 rows, the table holds 3");
+        row("negative count", "update general set num_1byte = -2",
+            "485 to KNX(1 Byte): the file claims -2 rows, the table holds 2");
+        row("rows claimed as none", "update general set num_knx_to_485_w = 0",
+            "KNX to 485: the file claims 0 rows, the table holds 3");
+        row("missing table", "drop table tele_1byte",
+            "485 to KNX(1 Byte): the table tele_1byte is missing");
+        row("value NULL", "update tele_485_to_knx_w set ntype = 'write', value = null where id = 1",
+            "485 to KNX row 1, Value: NULL is not a whole number");
+        row("value text",
+            "update tele_485_to_knx_w set ntype = 'write', value = 'twelve' where id = 2",
+            "485 to KNX row 2, Value: \"twelve\" is not a whole number");
+        row("value too large", "update tele_knx_to_485_w set value = 4294967296 where id = 1",
+            "KNX to 485 row 1, Value: 4294967296 is out of range");
+        row("value a fraction", "update tele_knx_to_485_w set value = 2.6 where id = 1",
+            "KNX to 485 row 1, Value: 2.6 is not a whole number");
+        row("minimum NULL", "update tele_1byte set min = null where id = 2",
+            "485 to KNX(1 Byte) row 2, Min: NULL is not a whole number");
+        row("KNX-to-485 value text",
+            "update tele_knx_to_485_w set ntype = 'write', value = 'abc' where id = 3",
+            "KNX to 485 row 3, Value: \"abc\" is not a whole number");
+        row("terminal codes in a cell",
+            "update tele_485_to_knx_w set telegram = char(27) || ']0;x' || char(7) where id = 1",
+            "485 to KNX row 1, Telegram: \"\\x1B]0;x\\x07\" is not a telegram");
+    }
+
+    void hostileProjectSendsNothing()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QString, reason);
+        const QString hostile = dir.filePath("hostile.db");
+        QFile::remove(hostile);
+        QVERIFY(QFile::copy(projectPath, hostile));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "hostile");
+            db.setDatabaseName(hostile);
+            QVERIFY(db.open());
+            for (const QString &statement : statements)
+                QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+        }
+        QSqlDatabase::removeDatabase("hostile");
+        const auto gateway = startGateway();
+        const Outcome outcome = rs485ctl({"download", hostile, "--port", gateway->portPath()});
+        QCOMPARE(outcome.exitCode, 2);
+        QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
+        QVERIFY(!outcome.err.contains(QChar(0x1b)) && !outcome.err.contains(QChar(7)));
+        QCOMPARE(gateway->bytesReceived(), 0);
+    }
+
+    // No file, a folder, a pipe, a file locked by a writer: each said as it is.
+    void projectThatIsNoFile()
+    {
+        const QString fifo = dir.filePath("fifo.db");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString locked = dir.filePath("locked.db");
+        QVERIFY(QFile::copy(projectPath, locked));
+        QSqlDatabase writer = QSqlDatabase::addDatabase("QSQLITE", "writer");
+        writer.setDatabaseName(locked);
+        QVERIFY(writer.open() && QSqlQuery(writer).exec("begin exclusive"));
+        const QList<std::pair<QString, QString>> cases = {
+            {dir.filePath("none.db"), "none.db: no such file"},
+            {dir.path(), " is a folder, not a project file"},
+            {fifo, "fifo.db is not a regular file"},
+            {locked, "locked.db: the file is locked by another program that is writing it"}};
+        for (const auto &[path, reason] : cases) {
+            const Outcome outcome = rs485ctl({"download", path, "--port", "/dev/null"});
+            QCOMPARE(outcome.exitCode, 2);
+            QVERIFY2(outcome.err.contains(reason), qPrintable(outcome.err));
+        }
+        writer.close();
+        writer = QSqlDatabase();
+        QSqlDatabase::removeDatabase("writer");
     }
 
     // Exit 2 names the port, with the system's or the network's reason; the
@@ -203,6 +334,67 @@ private slots:
         QCOMPARE(gateway->operatingMode(), DebugMode);
     }
 
+    // What a device server says before it closes reaches the user as text:
+    // escape codes shown as escapes, in the table and in the JSON report.
+    void serverTextReachesNoTerminal()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        connect(&server, &QTcpServer::newConnection, &server, [&server] {
+            QTcpSocket *client = server.nextPendingConnection();
+            client->write("\x1b]0;owned\x07\x1b[2K\rFAKE: done 9 frames\n<h1>Done</h1>");
+            client->disconnectFromHost();
+        });
+        const QString port = QString("tcp://127.0.0.1:%1").arg(server.serverPort());
+        const Outcome outcome = rs485ctl({"mode", "debug", "--json", "--port", port});
+        QCOMPARE(outcome.exitCode, 2);
+        const QString printed = outcome.out + outcome.err;
+        QVERIFY2(!printed.contains(QChar(0x1b)) && !printed.contains(QChar(7)) &&
+                     !printed.contains('\r'),
+                 qPrintable(printed));
+        QVERIFY2(outcome.err.contains("said \"\\x1B]0;owned\\x07\\x1B[2K FAKE: done 9 frames "
+                                      "<h1>Done</h1>\" and closed the connection."),
+                 qPrintable(outcome.err));
+        const QJsonObject report =
+            QJsonDocument::fromJson(outcome.out.toUtf8())["ports"].toArray().at(0).toObject();
+        QVERIFY(report["message"].toString().contains("\x1b]0;owned\x07"));
+    }
+
+    // ser2net serves one client; the next is told so, which is shown, and
+    // the port counts as one that cannot be opened, whatever its kind.
+    void serverThatTurnsTheClientAway()
+    {
+        const auto gateway = startGateway();
+        for (const auto accepter :
+             {Ser2NetServer::Accepter::Rfc2217, Ser2NetServer::Accepter::RawTcp}) {
+            Ser2NetServer server(gateway->portPath(), accepter);
+            QVERIFY(server.isListening());
+            QTcpSocket first;
+            first.connectToHost(QHostAddress::LocalHost,
+                                quint16(server.portName().section(':', -1).toUInt()));
+            QVERIFY(first.waitForConnected(5000));
+            QTest::qWait(200); // ser2net takes the first client before the second
+            const Outcome outcome = rs485ctl({"mode", "debug", "--port", server.portName()});
+            QCOMPARE(outcome.exitCode, 2);
+            QVERIFY2(outcome.out.contains(QRegularExpression(
+                         " cannot open .* said \"Port('s device)? already in use\"")),
+                     qPrintable(outcome.out));
+        }
+        QCOMPARE(gateway->framesReceived(), 0);
+    }
+
+    // A reader that goes away does not change the exit status.
+    void closedOutputKeepsTheExitStatus()
+    {
+        const auto gateway = startGateway();
+        QProcess shell;
+        shell.start("bash", {"-c", "\"$0\" \"$@\" | true; exit ${PIPESTATUS[0]}", RS485CTL,
+                             "download", projectPath, "--port", gateway->portPath()});
+        QVERIFY(QTest::qWaitFor([&] { return shell.state() == QProcess::NotRunning; }, 30000));
+        QCOMPARE(shell.exitCode(), 0);
+        QVERIFY(gateway->downloadComplete());
+    }
+
     void scanPrintsTheSettingsFound()
     {
         auto gateway = std::make_unique<GatewayEmulator>(SerialSettings{0, 0, 1});
@@ -210,7 +402,7 @@ private slots:
         const Outcome outcome = rs485ctl({"scan", "--port", gateway->portPath()});
         QCOMPARE(outcome.exitCode, 0);
         const QRegularExpression found(
-            " done +1 +0 +\\d+\\.\\d s +at 2400 baud, 1 stop bit, ODD\n");
+            " done +1 +0 +0 +\\d+\\.\\d s +at 2400 baud, 1 stop bit, ODD\n");
         QVERIFY2(outcome.out.contains(found), qPrintable(outcome.out));
     }
 

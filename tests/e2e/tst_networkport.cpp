@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 namespace {
 const QString success = "Download over!Success!Please change to working mode.";
@@ -185,6 +186,36 @@ private slots:
         QVERIFY(!w->isPortOpen());
         QVERIFY(!gateway->downloadComplete());
         QVERIFY(w->widget("comboBoxComm")->isEnabled());
+    }
+
+    // What a server says before it closes shows as it is, never as markup;
+    // "[::1]" as the README writes it, "::1" and "[::1]:2217" name one port.
+    void serverTextAsPlainTextAndIpv6Hosts()
+    {
+        w = std::make_unique<WindowUnderTest>();
+        answerer = std::make_unique<MessageBoxAnswerer>();
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QByteArray html = "<h1 style=\"color:green\">Download complete</h1>"
+                                "<a href=\"http://example.org\">details</a>";
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            QTcpSocket *client = server.nextPendingConnection();
+            client->write(html);
+            client->disconnectFromHost();
+        });
+        addPort("127.0.0.1", server.serverPort(), 1);
+        w->click("pushButtonOpen");
+        QVERIFY(answerer->waitForBoxes(1));
+        QVERIFY2(answerer->last().informativeText.contains(QString::fromLatin1(html)),
+                 qPrintable(answerer->last().informativeText));
+        QVERIFY(answerer->last().plainText);
+        QVERIFY(!w->isPortOpen());
+
+        for (const QString &host : {"[::1]", "::1", "[::1]:2217"}) {
+            addPort(host, host.endsWith("2217") ? 2000 : 2217, 0);
+            QCOMPARE(w->widget<QComboBox>("comboBoxComm")->currentText(),
+                     QString("rfc2217://[::1]:2217"));
+        }
     }
 
     // A port that cannot be remembered is still added. Refused at once; a
