@@ -1,16 +1,29 @@
 #include "frameexchange.h"
 
 #include "portsettings.h"
+#include "receivedtext.h"
 #include "serialline.h"
 
-FrameExchange::FrameExchange(SerialLine &line, const ExchangeLimits &limits, QObject *parent)
+namespace {
+std::unique_ptr<AnswerFraming> framingOf(AnswerRule rule)
+{
+    if (rule == AnswerRule::Block)
+        return std::make_unique<AnswerBlock>(ReceivedText::DisplayChunk);
+    return std::make_unique<AnswerSearch>();
+}
+} // namespace
+
+FrameExchange::FrameExchange(SerialLine &line, const ExchangeLimits &limits, AnswerRule rule,
+                             QObject *parent)
     : QObject(parent)
     , serialLine(line)
     , exchangeLimits(limits)
+    , framing(framingOf(rule))
 {
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &FrameExchange::timeOut);
+    connect(framing.get(), &AnswerFraming::shown, this, &FrameExchange::shown);
     connect(&line, &QIODevice::readyRead, this, [this] {
         const QByteArray bytes = serialLine.readAll();
         if (bytes.isEmpty())
@@ -20,6 +33,8 @@ FrameExchange::FrameExchange(SerialLine &line, const ExchangeLimits &limits, QOb
     });
 }
 
+FrameExchange::~FrameExchange() = default;
+
 void FrameExchange::applySettings(const SerialSettings &lineSettings)
 {
     settings = lineSettings;
@@ -28,8 +43,14 @@ void FrameExchange::applySettings(const SerialSettings &lineSettings)
 
 void FrameExchange::send(const QByteArray &frame, int answerLength, AnswerHandler done)
 {
-    start(frame, answerLength, exchangeLimits.timeoutMs, exchangeLimits.lateWait(),
-          exchangeLimits.retries, std::move(done));
+    send(frame, answerLength, exchangeLimits, std::move(done));
+}
+
+void FrameExchange::send(const QByteArray &frame, int answerLength, const ExchangeLimits &limits,
+                         AnswerHandler done)
+{
+    start(frame, answerLength, limits.timeoutMs, limits.lateWait(), limits.retries,
+          std::move(done));
 }
 
 void FrameExchange::probe(const QByteArray &frame, int answerLength, int waitMs, AnswerHandler done)
@@ -37,10 +58,16 @@ void FrameExchange::probe(const QByteArray &frame, int answerLength, int waitMs,
     start(frame, answerLength, waitMs, 0, 0, std::move(done));
 }
 
+void FrameExchange::sendRaw(const QByteArray &bytes)
+{
+    serialLine.write(bytes);
+    emit sent(bytes);
+}
+
 void FrameExchange::cancel()
 {
     timer.stop();
-    framer.reset();
+    framing->expect(0);
     handler = nullptr;
 }
 
@@ -57,28 +84,28 @@ void FrameExchange::start(const QByteArray &sent, int length, int answerWaitMs, 
     transmit();
 }
 
-// The time-out runs from the write on; bytes held from an earlier try are dropped.
+// The time-out runs from the write on. The answer length is in place before
+// a byte of the answer can arrive.
 void FrameExchange::transmit()
 {
     late = false;
-    framer.expect(answerLength);
-    serialLine.write(frame);
+    framing->expect(answerLength);
+    sendRaw(frame);
     timer.start(waitMs);
 }
 
 void FrameExchange::receive(const QByteArray &bytes)
 {
-    if (!handler)
+    const std::optional<QByteArray> answer = framing->take(bytes);
+    if (!answer || !handler)
         return;
-    if (const std::optional<QByteArray> answer = framer.feed(bytes)) {
-        timer.stop();
-        ++answered;
-        if (late) {
-            ++lateAnswered;
-            emit answeredLate();
-        }
-        finish(answer);
+    timer.stop();
+    ++answered;
+    if (late) {
+        ++lateAnswered;
+        emit answeredLate();
     }
+    finish(answer);
 }
 
 // What is held of a partial answer stays: it may complete in the late wait.
@@ -89,13 +116,15 @@ void FrameExchange::timeOut()
         return;
     }
     late = true;
-    timer.start(lateWaitMs);
+    if (lateWaitMs != ExchangeLimits::Unbounded)
+        timer.start(lateWaitMs);
+    emit overdue();
 }
 
 void FrameExchange::giveUpOrResend()
 {
     if (triesLeft == 0) {
-        framer.reset();
+        framing->expect(0);
         finish(std::nullopt);
         return;
     }

@@ -17,7 +17,9 @@ void GatewayScan::probeNext()
         fail(QStringLiteral("no answer at any of the %1 combinations").arg(total()));
         return;
     }
-    applyThen({next->baudIndex, next->stopBitIndex, next->parityIndex}, [this] {
+    const SerialSettings settings{next->baudIndex, next->stopBitIndex, next->parityIndex};
+    emit probing(settings);
+    applyThen(settings, [this] {
         ++probes;
         exchange.probe(buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()), ScanAnswerLength,
                        ProbeIntervalMs, [this](const std::optional<QByteArray> &answer) {
@@ -31,8 +33,8 @@ void GatewayScan::probeNext()
 
 void GatewayScan::adopt(const QByteArray &answer)
 {
-    const SerialSettings found = scanAnswerSettings(answer);
-    applyThen(found, [this, found] {
-        succeed(QStringLiteral("at %1").arg(describeSerialSettings(found)));
+    foundSettings = scanAnswerSettings(answer);
+    applyThen(foundSettings, [this] {
+        succeed(QStringLiteral("at %1").arg(describeSerialSettings(foundSettings)));
     });
 }

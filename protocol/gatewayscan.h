@@ -20,10 +20,18 @@ public:
     int done() const override { return probes; }
     int total() const override { return ScanMatrix::Combinations; }
 
+    // The settings the answer reported, once the scan has succeeded.
+    SerialSettings found() const { return foundSettings; }
+
+signals:
+    // The next combination is put into effect and probed.
+    void probing(const SerialSettings &settings);
+
 private:
     void probeNext();
     void adopt(const QByteArray &answer);
 
     ScanMatrix untried;
     int probes = 0;
+    SerialSettings foundSettings;
 };

@@ -24,9 +24,13 @@ void GatewayTask::fail(const QString &reason)
     emit finished();
 }
 
+void GatewayTask::send(const QByteArray &frame, int answerLength, FrameExchange::AnswerHandler done)
+{
+    exchange.send(frame, answerLength, limits(), std::move(done));
+    emit progressed();
+}
+
 void GatewayTask::failUnanswered()
 {
-    fail(QStringLiteral("no answer to %1 after %2 tries")
-             .arg(awaited())
-             .arg(1 + exchange.limits().retries));
+    fail(QStringLiteral("no answer to %1 after %2 tries").arg(awaited()).arg(1 + limits().retries));
 }

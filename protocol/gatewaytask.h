@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 // One step of the work on a gateway (a scan, a mode command, a download),
 // run over the line of its job. It ends with finished(), having succeeded
 // with an outcome or failed with a reason, unless it is stopped first.
@@ -28,17 +30,26 @@ public:
     // The frame awaiting its answer, as a failure names it.
     virtual QString awaited() const { return name(); }
 
+    // The limits of the task's frames: the exchange's unless set.
+    void setLimits(const ExchangeLimits &taskLimits) { ownLimits = taskLimits; }
+    ExchangeLimits limits() const { return ownLimits.value_or(exchange.limits()); }
+
     bool succeeded() const { return ok; }
     // What the task achieved, or why it failed.
     QString outcome() const { return result; }
 
 signals:
     void finished();
+    // A frame of the task went out; done() counts those answered before it.
+    void progressed();
 
 protected:
     SerialLine &line() const { return exchange.line(); }
-    // Puts the settings into effect on the line, then calls next.
+    // Puts the settings into effect on the line, then calls next: at once
+    // when the line takes them at once.
     template <typename Next> void applyThen(const SerialSettings &settings, Next next);
+    // Sends the frame within the task's limits.
+    void send(const QByteArray &frame, int answerLength, FrameExchange::AnswerHandler done);
     void succeed(const QString &outcome);
     void fail(const QString &reason);
     // Fails for the awaited frame, after every try of the limits.
@@ -49,10 +60,14 @@ protected:
 private:
     QString result;
     bool ok = false;
+    std::optional<ExchangeLimits> ownLimits;
 };
 
 template <typename Next> void GatewayTask::applyThen(const SerialSettings &settings, Next next)
 {
     exchange.applySettings(settings);
-    connect(&line(), &SerialLine::settingsApplied, this, next, Qt::SingleShotConnection);
+    if (line().isApplyingSettings())
+        connect(&line(), &SerialLine::settingsApplied, this, next, Qt::SingleShotConnection);
+    else
+        next();
 }

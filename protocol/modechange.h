@@ -15,8 +15,9 @@ public:
     int done() const override { return answered ? 1 : 0; }
     int total() const override { return 1; }
     QString awaited() const override;
+    OperatingMode mode() const { return operatingMode; }
 
 private:
-    const OperatingMode mode;
+    const OperatingMode operatingMode;
     bool answered = false;
 };

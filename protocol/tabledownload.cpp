@@ -18,7 +18,7 @@ void TableDownload::start()
 {
     burnflag = BurnFlag::start(tables);
     answeredFrames = 0;
-    sendNext();
+    downloadStep();
 }
 
 // Each row counter holds the 1-based number of the row awaiting its answer.
@@ -36,7 +36,7 @@ QString TableDownload::awaited() const
     }
 }
 
-void TableDownload::sendNext()
+void TableDownload::downloadStep()
 {
     const std::optional<DownloadFrame> next = takeNextDownloadFrame(burnflag, tables);
     if (!next) {
@@ -47,12 +47,12 @@ void TableDownload::sendNext()
         return;
     }
     mode = next->mode;
-    exchange.send(next->frame, next->answerLength, [this](const std::optional<QByteArray> &answer) {
+    send(next->frame, next->answerLength, [this](const std::optional<QByteArray> &answer) {
         if (!answer) {
             failUnanswered();
             return;
         }
         ++answeredFrames;
-        sendNext();
+        downloadStep();
     });
 }

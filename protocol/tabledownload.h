@@ -4,7 +4,9 @@
 #include "gatewaytask.h"
 
 // Downloads the three tables, frame by frame, each sent once the one before
-// is answered. The tables must hold at most 65535 rows each and outlive the task.
+// is answered, from a copy taken when the task is made. The tables must hold
+// at most 65535 rows each.
+// burnflag and workMode() tell which frame awaits its answer.
 class TableDownload : public GatewayTask
 {
     Q_OBJECT
@@ -19,10 +21,13 @@ public:
     // "the table-size frame", "485 to KNX row 4" (rows counted from 1)
     QString awaited() const override;
 
-private:
-    void sendNext();
+    const BurnFlag &progress() const { return burnflag; }
+    WorkMode workMode() const { return mode; }
 
-    const TelegramTables &tables;
+private:
+    void downloadStep();
+
+    const TelegramTables tables;
     BurnFlag burnflag;
     WorkMode mode = E_FUNC_MODE_NONE;
     int answeredFrames = 0;

@@ -30,5 +30,5 @@ void TelegramSend::start()
         },
         Qt::SingleShotConnection);
     writeTimer.start(exchange.limits().timeoutMs);
-    line().write(telegram);
+    exchange.sendRaw(telegram);
 }

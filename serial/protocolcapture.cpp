@@ -24,6 +24,12 @@ QByteArray captureLine(const QDateTime &time, CaptureDirection direction, const 
     return line;
 }
 
+QByteArray captureNote(const QDateTime &time, const QString &text)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toLatin1() + " -- " +
+           text.toUtf8() + '\n';
+}
+
 ProtocolCapture::ProtocolCapture(QIODevice *device, QObject *parent)
     : QObject(parent)
     , device(device)
@@ -63,6 +69,14 @@ void ProtocolCapture::sent(const QByteArray &frame)
         return;
     endBurst();
     write(captureLine(QDateTime::currentDateTime(), CaptureDirection::Sent, frame));
+}
+
+void ProtocolCapture::note(const QString &text)
+{
+    if (!running)
+        return;
+    endBurst();
+    write(captureNote(QDateTime::currentDateTime(), text));
 }
 
 void ProtocolCapture::finish()

@@ -13,6 +13,8 @@ enum class CaptureDirection { Sent, Received };
 // One line of a protocol capture, local time with milliseconds, TX or RX and
 // the bytes in hexadecimal: "2026-12-06 14:03:07.125 TX 55 0C 0B 00\n".
 QByteArray captureLine(const QDateTime &time, CaptureDirection direction, const QByteArray &bytes);
+// A line that says what happened, in UTF-8: "2026-12-06 14:03:07.125 -- text\n".
+QByteArray captureNote(const QDateTime &time, const QString &text);
 
 // Writes what goes over a line to a device as capture lines, in order: one
 // line per frame sent, and one per burst received (bytes that follow each
@@ -35,6 +37,7 @@ public:
 
     void received(const QByteArray &bytes);
     void sent(const QByteArray &frame);
+    void note(const QString &text);
     // Writes the burst in progress and flushes; nothing is written after.
     void finish();
 
