@@ -1073,5 +1073,21 @@ Check the cable and the adapter, then open the port again.</source>
         <source>the file claims %1 rows, the table holds %2</source>
         <translation>文件声明有 %1 行，而表中有 %2 行</translation>
     </message>
+    <message>
+        <source>the port was closed</source>
+        <translation>串口已关闭</translation>
+    </message>
+    <message>
+        <source>the port was lost</source>
+        <translation>串口已断开</translation>
+    </message>
+    <message>
+        <source>another command was sent</source>
+        <translation>已发送另一条命令</translation>
+    </message>
+    <message>
+        <source>Download stopped at %1: %2.</source>
+        <translation>下载停止于%1：%2。</translation>
+    </message>
 </context>
 </TS>

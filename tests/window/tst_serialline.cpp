@@ -405,6 +405,41 @@ private slots:
         QCOMPARE(answerer.texts(), text.isEmpty() ? QStringList() : QStringList{text});
     }
 
+    // A download the gateway leaves unanswered ends with the next command, or
+    // with Close; it says so once, in the status bar and the capture, and the
+    // command's answer is the command's: no box for the download after the fact.
+    void commandEndsTheDownload()
+    {
+        MessageBoxAnswerer answerer;
+        answerer.answerFileDialog(workDir.filePath("capture.txt"));
+        w->widget<QAction>("actionCaptureToFile")->trigger();
+        fillTables(*w, SampleTables(3).make(2, 0, 0));
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList ended = {"another command was sent", "the port was closed"};
+        for (const QString &why : ended) {
+            w->click("pushButtonBurnData");
+            QCOMPARE(pty->read(13, 1000).size(), 13); // the table-size frame, left unanswered
+            if (why == ended.last()) {
+                w->click("pushButtonOpen");
+                QVERIFY(w->openPort(pty->slavePath()));
+            }
+            w->click("pushButtonDebug");
+            QCOMPARE(pty->read(debugFrame.size(), 1000), debugFrame);
+            write(debugAnswer);
+            QVERIFY(answerer.waitForBoxes(answerer.count() + 1));
+            QCOMPARE(answerer.last().text, QString("Setting debug mode successfully."));
+            QCOMPARE(text("downloadEndedLabel"),
+                     "Download stopped at telegram number: " + why + ".");
+        }
+        QTest::qWait(int(qMax<qint64>(0, 5000 - clock.elapsed())));
+        QCOMPARE(answerer.count(), 2);
+        w->widget<QAction>("actionCaptureToFile")->trigger();
+        QFile capture(workDir.filePath("capture.txt"));
+        QVERIFY(capture.open(QIODevice::ReadOnly));
+        QCOMPARE(capture.readAll().count(" -- Download stopped at telegram number: "), 2);
+    }
+
     // Serial configure refuses a box without an item. An answered command
     // leaves no note; a silent gateway is noted 3 s after the frame, without
     // a box, until the next command.

@@ -1,9 +1,11 @@
+#include "groupaddressassist.h"
 #include "groupaddressexport.h"
 #include "groupaddressview.h"
-#include "mainwindow.h"
 #include "plaintext.h"
+#include "projectfiles.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
+#include "windowtext.h"
 
 #include <QDialog>
 #include <QFile>
@@ -17,30 +19,31 @@ GroupAddressImport importedFile(const QString &fileName)
     if (file.open(QIODevice::ReadOnly))
         return readGroupAddressExport(file.read(MostGroupAddressExportBytes + 1));
     GroupAddressImport unread;
-    unread.error = MainWindow::tr("Cannot read the file: %1").arg(file.errorString());
+    unread.error = WindowText::tr("Cannot read the file: %1").arg(file.errorString());
     return unread;
 }
 } // namespace
 
 // A file that gives no address book leaves the one held as it was.
-void MainWindow::on_actionImportGroupAddresses_triggered()
+void ProjectFiles::importGroupAddresses()
 {
-    const QString fileName =
-        QFileDialog::getOpenFileName(this, tr("Import group addresses"), QString(),
-                                     tr("ETS group address export (*.csv *.xml);;All files (*)"));
+    const QString fileName = QFileDialog::getOpenFileName(
+        window, WindowText::tr("Import group addresses"), QString(),
+        WindowText::tr("ETS group address export (*.csv *.xml);;All files (*)"));
     if (fileName.isEmpty())
         return;
     const GroupAddressImport import = importedFile(fileName);
     if (!import.error.isEmpty()) {
-        showPlainBox(this, QMessageBox::Critical, tr("ERROR"), groupAddressImportReport(import));
+        showPlainBox(window, QMessageBox::Critical, WindowText::tr("ERROR"),
+                     groupAddressImportReport(import));
         return;
     }
-    showGroupAddressBook(import.book);
-    showPlainBox(this, QMessageBox::Information, tr("Group addresses"),
+    addresses.showGroupAddressBook(import.book);
+    showPlainBox(window, QMessageBox::Information, WindowText::tr("Group addresses"),
                  groupAddressImportReport(import));
 }
 
-void MainWindow::on_actionGroupAddresses_triggered()
+void ProjectFiles::showGroupAddresses()
 {
-    groupAddressView(this, groupAddressBook, tablesOf(*ui))->open();
+    groupAddressView(window, addresses.book(), tablesOf(ui))->open();
 }

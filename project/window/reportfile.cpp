@@ -1,20 +1,23 @@
-#include "mainwindow.h"
+#include "projectfiles.h"
 #include "reportpdf.h"
+#include "windowtext.h"
 
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 
-void MainWindow::on_actionCommissioningReport_triggered()
+void ProjectFiles::writeCommissioningReport()
 {
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Commissioning report"), "commissioning-report.pdf", tr("PDF files (*.pdf)"));
+        window, WindowText::tr("Commissioning report"), "commissioning-report.pdf",
+        WindowText::tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
     const CommissioningReport report =
         commissioningReport(currentProject(), projectFileName, QDateTime::currentDateTime());
-    QProgressDialog progress(tr("Writing the commissioning report…"), tr("Cancel"), 0, 1, this);
+    QProgressDialog progress(WindowText::tr("Writing the commissioning report…"),
+                             WindowText::tr("Cancel"), 0, 1, window);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     const ReportWriting written = writeReportPdf(report, fileName, [&](int done, int total) {
@@ -23,5 +26,5 @@ void MainWindow::on_actionCommissioningReport_triggered()
         return !progress.wasCanceled();
     });
     if (written == ReportWriting::Failed)
-        QMessageBox::critical(this, tr("ERROR"), tr("Cannot write!"));
+        QMessageBox::critical(window, WindowText::tr("ERROR"), WindowText::tr("Cannot write!"));
 }

@@ -1,6 +1,8 @@
+#include "inputvalidators.h"
+
 #include "addresssearch.h"
+#include "groupaddressbook.h"
 #include "inputrules.h"
-#include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QRegularExpressionValidator>
@@ -41,16 +43,16 @@ private:
 };
 } // namespace
 
-void MainWindow::setupInputValidators()
+void installInputValidators(Ui::MainWindow &ui, const GroupAddressBook &book, QObject *owner)
 {
     shareInputRule(telegramInputPattern(),
-                   {ui->lineEdit_485toknx_w_telegram, ui->lineEdit_1byte_telegram1,
-                    ui->lineEdit_1byte_telegram2, ui->lineEdit_knxto485_w_telegram},
-                   this);
+                   {ui.lineEdit_485toknx_w_telegram, ui.lineEdit_1byte_telegram1,
+                    ui.lineEdit_1byte_telegram2, ui.lineEdit_knxto485_w_telegram},
+                   owner);
     shareValidator(
-        new AddressFieldValidator(groupAddressBook, this),
-        {ui->lineEdit_485toknx_w_addr, ui->lineEdit_1byte_addr, ui->lineEdit_knxto485_w_addr});
+        new AddressFieldValidator(book, owner),
+        {ui.lineEdit_485toknx_w_addr, ui.lineEdit_1byte_addr, ui.lineEdit_knxto485_w_addr});
     shareInputRule(ackInputPattern(),
-                   {ui->lineEdit_485toknx_w_ack, ui->lineEdit_1byte_ack1, ui->lineEdit_1byte_ack2},
-                   this);
+                   {ui.lineEdit_485toknx_w_ack, ui.lineEdit_1byte_ack1, ui.lineEdit_1byte_ack2},
+                   owner);
 }

@@ -1,6 +1,9 @@
-#include "mainwindow.h"
+#include "tableediting.h"
+
+#include "recordchecks.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
+#include "windowtext.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,6 +45,8 @@ std::optional<QStringList> checkedPanel(const TelegramPage &page)
     return page.checkedCells(typed);
 }
 
+} // namespace
+
 void addRow(const TelegramPage &page)
 {
     QTableWidget *table = page.table;
@@ -81,7 +86,7 @@ void clearRows(const TelegramPage &page, QWidget *window)
     if (page.table->rowCount() == 0)
         return;
     const auto answer =
-        QMessageBox::question(window, MainWindow::tr("Clear"), MainWindow::tr("Clear all?"),
+        QMessageBox::question(window, WindowText::tr("Clear"), WindowText::tr("Clear all?"),
                               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         page.table->setRowCount(0);
@@ -97,86 +102,14 @@ void loadRow(const TelegramPage &page)
         showCellText(field.widget, item ? item->text() : QString());
     }
 }
-} // namespace
-
-void MainWindow::on_pushButton_1byte_add_clicked()
-{
-    addRow(telegramPage(*ui, TelegramTable::Tele1Byte));
-}
-
-void MainWindow::on_pushButton_1byte_delete_clicked()
-{
-    deleteRow(telegramPage(*ui, TelegramTable::Tele1Byte));
-}
-
-void MainWindow::on_pushButton_1byte_update_clicked()
-{
-    updateRow(telegramPage(*ui, TelegramTable::Tele1Byte));
-}
-
-void MainWindow::on_pushButton_485toknx_w_add_clicked()
-{
-    addRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
-}
-
-void MainWindow::on_pushButton_485toknx_w_delete_clicked()
-{
-    deleteRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
-}
-
-void MainWindow::on_pushButton_485toknx_w_update_clicked()
-{
-    updateRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
-}
-
-void MainWindow::on_pushButton_knxto485_w_add_clicked()
-{
-    addRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
-}
-
-void MainWindow::on_pushButton_knxto485_w_delete_clicked()
-{
-    deleteRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
-}
-
-void MainWindow::on_pushButton_knxto485_w_update_clicked()
-{
-    updateRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
-}
-
-void MainWindow::on_tableWidget_485toknx_w_clicked(const QModelIndex &)
-{
-    loadRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
-}
-
-void MainWindow::on_tableWidget_1byte_clicked(const QModelIndex &)
-{
-    loadRow(telegramPage(*ui, TelegramTable::Tele1Byte));
-}
-
-void MainWindow::on_tableWidget_knxto485_w_clicked(const QModelIndex &)
-{
-    loadRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
-}
-
-void MainWindow::on_pushButton_485toknx_w_clear_clicked()
-{
-    clearRows(telegramPage(*ui, TelegramTable::Tele485ToKnxW), this);
-}
-
-void MainWindow::on_pushButton_1byte_clear_clicked()
-{
-    clearRows(telegramPage(*ui, TelegramTable::Tele1Byte), this);
-}
-
-void MainWindow::on_pushButton_knxto485_w_clear_clicked()
-{
-    clearRows(telegramPage(*ui, TelegramTable::TeleKnxTo485W), this);
-}
-
-// Empties the three tables without asking.
-void MainWindow::clearAllTables()
+void clearAllTables(const Ui::MainWindow &ui)
 {
     for (const TelegramTable table : telegramTables)
-        telegramPage(*ui, table).table->setRowCount(0);
+        telegramPage(ui, table).table->setRowCount(0);
+}
+
+void applyValueRange(QSpinBox *valueBox, int lengthIndex)
+{
+    const ValueRange range = valueRangeOfLength(lengthIndex);
+    valueBox->setRange(range.minimum, range.maximum);
 }

@@ -1,7 +1,7 @@
+#include "groupaddressassist.h"
 #include "addresscompleter.h"
 #include "addressmarks.h"
 #include "datapointtypes.h"
-#include "mainwindow.h"
 #include "plaintext.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
@@ -23,12 +23,12 @@ template <typename Widget> Widget *panelWidget(const TelegramPage &page, int col
 }
 } // namespace
 
-// The hints follow every change of a table's rows, whatever made it; the
-// hints themselves change no text.
-void MainWindow::setupGroupAddresses()
+GroupAddressAssist::GroupAddressAssist(Ui::MainWindow &ui, QObject *parent)
+    : QObject(parent)
+    , ui(ui)
 {
     for (const TelegramTable table : telegramTables) {
-        const TelegramPage page = telegramPage(*ui, table);
+        const TelegramPage page = telegramPage(ui, table);
         const QAbstractItemModel *model = page.table->model();
         connect(model, &QAbstractItemModel::rowsInserted, this,
                 [this, table](const QModelIndex &, int first, int last) {
@@ -47,17 +47,17 @@ void MainWindow::setupGroupAddresses()
     }
 }
 
-void MainWindow::showGroupAddressBook(const GroupAddressBook &book)
+void GroupAddressAssist::showGroupAddressBook(const GroupAddressBook &book)
 {
     groupAddressBook = book;
     for (const TelegramTable table : telegramTables)
-        markRows(table, 0, telegramPage(*ui, table).table->rowCount() - 1);
+        markRows(table, 0, telegramPage(ui, table).table->rowCount() - 1);
 }
 
 // The Addr. cell carries the hint: a tooltip, and an icon when marked.
-void MainWindow::markRows(TelegramTable table, int first, int last)
+void GroupAddressAssist::markRows(TelegramTable table, int first, int last)
 {
-    const QTableWidget *rows = telegramPage(*ui, table).table;
+    const QTableWidget *rows = telegramPage(ui, table).table;
     for (int row = first; row <= last; ++row) {
         QTableWidgetItem *address = rows->item(row, addressColumn(table));
         if (!address)
@@ -69,18 +69,18 @@ void MainWindow::markRows(TelegramTable table, int first, int last)
         if (address->toolTip() != toolTip)
             address->setToolTip(toolTip);
         if (hint.marked == address->icon().isNull())
-            address->setIcon(hint.marked ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
+            address->setIcon(hint.marked ? ui.tabWidget_General->style()->standardIcon(
+                                               QStyle::SP_MessageBoxWarning)
                                          : QIcon());
     }
 }
 
-// Fills the address; an empty name and a length box that is not fixed follow it.
-void MainWindow::takeGroupAddress(TelegramTable table, const QString &address)
+void GroupAddressAssist::takeGroupAddress(TelegramTable table, const QString &address)
 {
     const GroupAddressEntry *entry = groupAddressBook.find(address);
     if (!entry)
         return;
-    const TelegramPage page = telegramPage(*ui, table);
+    const TelegramPage page = telegramPage(ui, table);
     panelWidget<QLineEdit>(page, addressColumn(table))->setText(address);
     auto *name = panelWidget<QLineEdit>(page, NameColumn);
     if (name->text().isEmpty())

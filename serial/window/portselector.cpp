@@ -1,13 +1,15 @@
-#include "mainwindow.h"
+#include "portselector.h"
+
+#include "networkportdialog.h"
 #include "plaintext.h"
-#include "portlisting.h"
-#include "ui_mainwindow.h"
+#include "recentnetworkports.h"
+#include "windowtext.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
 #include <QScrollBar>
 #include <QTimer>
-
-#include <functional>
 
 namespace {
 // Calls back before a mouse or key press reaches the watched widget, so that a
@@ -33,26 +35,27 @@ protected:
 private:
     std::function<void()> pressed;
 };
-
-constexpr int PortListRefreshMs = 1000;
 } // namespace
 
-// The extra paths are those the tool was started with.
-void MainWindow::setupPortList()
+PortSelector::PortSelector(QComboBox *box, std::function<bool()> lineInUse)
+    : QObject(box)
+    , box(box)
+    , lineInUse(std::move(lineInUse))
+    , extraPortPaths(qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS"))
 {
-    extraPortPaths = qEnvironmentVariable("RS485CONFIG_EXTRA_PORTS");
-    ui->comboBoxComm->clear();
-    refreshPortList();
-    makeTimer(PortListRefreshMs, false, &MainWindow::refreshPortList)->start();
-    new PressWatcher(ui->comboBoxComm, [this] { refreshPortList(); });
+    box->clear();
+    refresh();
+    auto *timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    connect(timer, &QTimer::timeout, this, &PortSelector::refresh);
+    timer->start(RefreshMs);
+    new PressWatcher(box, [this] { refresh(); });
 }
 
-// While the port is closed the list follows the devices that come and go; the
-// selection stays on its device while that is there. The network ports added
-// follow the devices. An open popup is left as it is.
-void MainWindow::refreshPortList()
+// An open popup is left as it is.
+void PortSelector::refresh()
 {
-    if (portOpen || (myCom && myCom->isOpening()) || ui->comboBoxComm->view()->isVisible())
+    if (lineInUse() || box->view()->isVisible())
         return;
     QList<PortEntry> ports = listPorts(extraPortPaths);
     for (const QString &name : std::as_const(networkPorts))
@@ -60,7 +63,6 @@ void MainWindow::refreshPortList()
     if (ports == listedPorts)
         return;
     listedPorts = ports;
-    QComboBox *box = ui->comboBoxComm;
     const QString selected = box->currentText();
     box->clear();
     for (const PortEntry &port : ports) {
@@ -73,4 +75,27 @@ void MainWindow::refreshPortList()
     popup->setMinimumWidth(popup->sizeHintForColumn(0) +
                            2 * popup->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
                            popup->verticalScrollBar()->sizeHint().width());
+}
+
+void PortSelector::askNetworkPort(QWidget *window)
+{
+    const QStringList recent = readRecentNetworkPorts();
+    NetworkPortDialog dialog(recent, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = networkPortName(dialog.port());
+    addNetworkPort(name);
+    if (!writeRecentNetworkPorts(withRecentNetworkPort(recent, name)))
+        showPlainBox(window, QMessageBox::Critical, WindowText::tr("ERROR"),
+                     WindowText::tr("The network port could not be remembered: config.ini in %1 "
+                                    "cannot be written.")
+                         .arg(QDir::toNativeSeparators(QDir::currentPath())));
+}
+
+void PortSelector::addNetworkPort(const QString &name)
+{
+    if (!networkPorts.contains(name))
+        networkPorts << name;
+    refresh();
+    box->setCurrentIndex(box->findText(name));
 }

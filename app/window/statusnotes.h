@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+class QStatusBar;
+
+// The status bar: the line and its counters, the site link, the progress of a
+// scan or download, and notes that show until they no longer apply. Every
+// text but the link's is plain text.
+class StatusNotes : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StatusNotes(QStatusBar *bar);
+
+    // "COM3 Open 9600 8 1 | TX:16B | RX:8B"
+    void showLine(const QString &text);
+    void showProgress(const QString &what, int value, int maximum, const QString &format);
+    void hideProgress();
+    // A mode command that has gone unanswered for a while.
+    void showNoAnswer(bool shown);
+    // A capture running to the file, or none for an empty name.
+    void showCapture(const QString &fileName);
+    // Why a download ended before its end, until the next command.
+    void showDownloadEnded(const QString &text);
+
+private:
+    QLabel *addNote(QStatusBar *bar, const char *name, const QString &text);
+
+    QLabel *statusLabel;
+    QLabel *siteLabel;
+    QLabel *progressLabel;
+    QProgressBar *progressBar;
+    QLabel *noAnswerLabel;
+    QLabel *captureLabel;
+    QLabel *downloadEndedLabel;
+};
