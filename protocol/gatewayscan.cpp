@@ -2,6 +2,11 @@
 
 #include "serialsettingstexts.h"
 
+GatewayScan::GatewayScan(FrameExchange &exchange, int probeIntervalMs)
+    : GatewayTask(exchange)
+    , probeIntervalMs(probeIntervalMs)
+{}
+
 void GatewayScan::start()
 {
     untried.fill();
@@ -22,7 +27,7 @@ void GatewayScan::probeNext()
     applyThen(settings, [this] {
         ++probes;
         exchange.probe(buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()), ScanAnswerLength,
-                       ProbeIntervalMs, [this](const std::optional<QByteArray> &answer) {
+                       probeIntervalMs, [this](const std::optional<QByteArray> &answer) {
                            if (answer)
                                adopt(*answer);
                            else

@@ -4,8 +4,9 @@
 #include "scanmatrix.h"
 
 // Finds the settings the gateway listens at: every combination in the
-// window's order, each put into effect, probed and given ProbeIntervalMs for
-// the answer; the settings the answer reports are then put into effect.
+// window's order, each put into effect, probed and given ProbeIntervalMs (or
+// the interval given) for the answer; the settings the answer reports are then
+// put into effect.
 class GatewayScan : public GatewayTask
 {
     Q_OBJECT
@@ -13,7 +14,7 @@ class GatewayScan : public GatewayTask
 public:
     static constexpr int ProbeIntervalMs = 400;
 
-    using GatewayTask::GatewayTask;
+    explicit GatewayScan(FrameExchange &exchange, int probeIntervalMs = ProbeIntervalMs);
 
     QString name() const override { return QStringLiteral("scan"); }
     void start() override;
@@ -31,6 +32,7 @@ private:
     void probeNext();
     void adopt(const QByteArray &answer);
 
+    const int probeIntervalMs;
     ScanMatrix untried;
     int probes = 0;
     SerialSettings foundSettings;

@@ -32,5 +32,9 @@ void GatewayTask::send(const QByteArray &frame, int answerLength, FrameExchange:
 
 void GatewayTask::failUnanswered()
 {
-    fail(QStringLiteral("no answer to %1 after %2 tries").arg(awaited()).arg(1 + limits().retries));
+    const int tries = 1 + limits().retries;
+    fail(QStringLiteral("no answer to %1 after %2 %3")
+             .arg(awaited())
+             .arg(tries)
+             .arg(tries == 1 ? "try" : "tries"));
 }

@@ -76,24 +76,31 @@ void GatewayCommands::sendTestTelegram(const QString &text)
         session().sendRaw(*bytes);
 }
 
-// What was received is counted before the outcome is shown.
+// What was received is counted before the outcome is shown. The mode and
+// serial commands have no time-out: they end answered.
 void GatewayCommands::taskFinished(GatewayTask *task)
 {
     display.flushCounters();
-    if (const auto *scan = qobject_cast<GatewayScan *>(task)) {
+    if (const auto *scan = qobject_cast<GatewayScan *>(task))
         scanFinished(*scan);
-    } else if (const auto *download = qobject_cast<TableDownload *>(task)) {
+    else if (const auto *download = qobject_cast<TableDownload *>(task))
         downloadFinished(*download);
-    } else if (const auto *change = qobject_cast<SerialChange *>(task)) {
+    else if (task->succeeded())
+        commandAnswered(task);
+}
+
+void GatewayCommands::commandAnswered(const GatewayTask *task)
+{
+    QString text;
+    if (const auto *change = qobject_cast<const SerialChange *>(task)) {
         connection.showLineSettings(change->settingsGiven());
-        QMessageBox::information(window, WindowText::tr("Success"),
-                                 WindowText::tr("Setting serial port successfully."));
-    } else if (const auto *mode = qobject_cast<ModeChange *>(task)) {
-        QMessageBox::information(window, WindowText::tr("Success"),
-                                 mode->mode() == DebugMode
-                                     ? WindowText::tr("Setting debug mode successfully.")
-                                     : WindowText::tr("Setting work mode successfully."));
+        text = WindowText::tr("Setting serial port successfully.");
+    } else if (qobject_cast<const ModeChange *>(task)->mode() == DebugMode) {
+        text = WindowText::tr("Setting debug mode successfully.");
+    } else {
+        text = WindowText::tr("Setting work mode successfully.");
     }
+    QMessageBox::information(window, WindowText::tr("Success"), text);
 }
 
 void GatewayCommands::taskEnded(GatewayTask *task, LineSession::EndReason reason)

@@ -45,6 +45,7 @@ public:
 private:
     LineSession &session();
     void taskFinished(GatewayTask *task);
+    void commandAnswered(const GatewayTask *task);
     void taskEnded(GatewayTask *task, LineSession::EndReason reason);
 
     // Scan

@@ -1,11 +1,13 @@
 #include "gatewayemulator.h"
 #include "gatewayjob.h"
 #include "gatewayscan.h"
+#include "pseudoterminal.h"
 #include "sampletables.h"
 #include "serialchange.h"
 #include "tablecomparison.h"
 #include "tabledownload.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -88,6 +90,36 @@ private slots:
                      .match(report.message)
                      .hasMatch(),
                  qPrintable(report.message));
+    }
+
+    // The scan's end: a silent line is given up one interval after the 81st
+    // probe, at the last combination; an answer to the 81st probe is found.
+    // (Parity is invisible on a pty: the gateway hears the probes at no and
+    // odd parity too, and drops its first two answers.)
+    void scanToItsEnd()
+    {
+        PseudoTerminal silent;
+        QElapsedTimer clock;
+        GatewayJob nobody(silent.slavePath(), DefaultGatewaySettings, {300, 0});
+        nobody.addTask<GatewayScan>(10);
+        clock.start();
+        JobReport report = run(nobody);
+        QCOMPARE(report.message, QString("no answer at any of the 81 combinations"));
+        QVERIFY(clock.elapsed() >= 810);
+        QCOMPARE(silent.readAvailable().size(), 81 * 15);
+        QCOMPARE(report.line.baudIndex * 100 + report.line.stopBitIndex * 10 +
+                     report.line.parityIndex,
+                 822);
+
+        GatewayFaults faults;
+        faults.dropped = {{1, 2}};
+        const auto gateway = startGateway({8, 2, 2}, faults);
+        GatewayJob last(gateway->portPath(), DefaultGatewaySettings, {300, 0});
+        last.addTask<GatewayScan>(100);
+        report = run(last);
+        QVERIFY2(report.result == JobResult::Succeeded, qPrintable(report.message));
+        QCOMPARE(report.message, QString("at 115200 baud, 2 stop bits, EVEN"));
+        QCOMPARE(gateway->framesReceived(CMD_READ_SERIAL_PARAMETERS), 3);
     }
 
     // The scan finds a gateway at 4800 baud on its second probe. The answer

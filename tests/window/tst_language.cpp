@@ -42,11 +42,6 @@ QByteArray languageFile(const QByteArray &value)
     return "[GeneralSettings]\nlanguage=" + value + "\n";
 }
 
-QString translated(const QString &source)
-{
-    return QCoreApplication::translate("MainWindow", source.toUtf8().constData());
-}
-
 QString storedLanguage(const ScopedWorkDir &dir)
 {
     return QSettings(dir.filePath("config.ini"), QSettings::IniFormat)
@@ -192,26 +187,6 @@ private slots:
         const int tabsHeight = tabs->height(), areaHeight = area->height();
         window.resize(window.width(), window.height() + 100);
         QTRY_VERIFY(tabs->height() > tabsHeight && area->height() > areaHeight);
-    }
-
-    void catalogueLookups()
-    {
-        QTranslator catalogue;
-        QVERIFY(catalogue.load(":/tr_SC.qm"));
-        QCoreApplication::installTranslator(&catalogue);
-        const QList<QPair<QString, QString>> pairs = {
-            {"%1 Open %2 %3 %4 | ", "%1 打开 %2 %3 %4 | "},
-            {"Serial port is not open | ", "串口没有打开 | "},
-            {"Cannot open the port\nCheck to see if the serial port is occupied",
-             "不能打开串口\n检查是否串口被占用"},
-            {"Tyte", "类型"},
-            {"response", "response"},
-            {"No such text", "No such text"}};
-        for (const auto &pair : pairs)
-            QCOMPARE(translated(pair.first), pair.second);
-        QCOMPARE(translated("Download %1 error!").arg(translated("telegram number")),
-                 QString("下载报文数目错误！"));
-        QCoreApplication::removeTranslator(&catalogue);
     }
 
     // Other code selects items by index: their order is binding, and holds in

@@ -559,21 +559,6 @@ private slots:
         QCOMPARE(w->widget<QProgressBar>("progressBar")->value(), 3);
         QCOMPARE(w->widget<QProgressBar>("progressBar")->maximum(), 81);
     }
-
-    // 81 probes of 15 bytes, then one more tick for the last answer.
-    void silentGatewayIsNotFound()
-    {
-        MessageBoxAnswerer answerer;
-        w->click("pushButtonScan");
-        QVERIFY(answerer.waitForBoxes(1, 40000));
-        QCOMPARE(answerer.last().title, QString("Not found"));
-        QCOMPARE(answerer.last().text, QString("No device found."));
-        QVERIFY(w->statusText().endsWith("| TX:1215B | RX:0B"));
-        QCOMPARE(pty->readAvailable().size(), 81 * probe.size());
-        QCOMPARE(QStringList({text("comboBoxBaudRate"), text("comboBoxStopBit"),
-                              text("comboBoxParity"), text("pushButtonScan")}),
-                 QStringList({"115200", "2", "EVEN", "Scan"}));
-    }
 };
 
 QTEST_MAIN(TestSerialLine)
