@@ -5,7 +5,7 @@ set(copy ${WORK_DIR}/tr_SC.ts)
 file(COPY_FILE ${CATALOGUE} ${copy})
 
 set(sources)
-foreach(dir app serial protocol tables project)
+foreach(dir app serial protocol tables project knx)
     if(EXISTS ${SOURCE_DIR}/${dir})
         list(APPEND sources ${SOURCE_DIR}/${dir})
     endif()
