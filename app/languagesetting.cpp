@@ -11,16 +11,14 @@ const char *const chineseCatalogue = ":/tr_SC.qm";
 
 int readLanguageSetting()
 {
-    QSettings settings(SettingsFileName, QSettings::IniFormat);
+    const QSettings settings(settingsFileForReading(), QSettings::IniFormat);
     return settings.value(languageKey, LanguageEnglish).toInt();
 }
 
-bool writeLanguageSetting(int language)
+SettingsWritten writeLanguageSetting(int language)
 {
-    QSettings settings(SettingsFileName, QSettings::IniFormat);
-    settings.setValue(languageKey, language);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return writeSettings(
+        [language](QSettings &settings) { settings.setValue(languageKey, language); });
 }
 
 void installLanguage(QTranslator &translator)

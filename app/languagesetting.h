@@ -1,12 +1,11 @@
 #pragma once
 
+#include "settingsfile.h"
+
 class QTranslator;
 
-// The settings file, in the current working directory.
-constexpr const char *SettingsFileName = "config.ini";
-
-// The interface language, kept under "GeneralSettings/language" in the file
-// "config.ini" of the current working directory.
+// The interface language, kept under "GeneralSettings/language" in the
+// settings file (settingsfile.h).
 enum Language { LanguageChinese = 0, LanguageEnglish = 1 };
 
 // The stored value, or LanguageEnglish when the file or key is missing. A text
@@ -14,9 +13,8 @@ enum Language { LanguageChinese = 0, LanguageEnglish = 1 };
 // Reading never creates the file.
 int readLanguageSetting();
 
-// Writes the value and flushes the file before returning; false when the file
-// cannot be written.
-bool writeLanguageSetting(int language);
+// Writes the value and flushes the file before returning.
+SettingsWritten writeLanguageSetting(int language);
 
 // Loads the Chinese catalogue into the translator and installs it in the
 // application when the setting chooses Chinese; does nothing otherwise. The

@@ -25,8 +25,9 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString file = argc > 4 ? QString(argv[4]) : dir.filePath("report.pdf");
 
-    const CommissioningReport report =
-        commissioningReport(project, "plant.db", QDateTime::currentDateTime());
+    project.site = {"Plant hall 2", "Example Ltd.", "Cabinet 3, top rail", "J. Smith"};
+    const CommissioningReport report = commissioningReport(
+        project, "plant.db", QDateTime::currentDateTime(), SerialSettings{2, 0, 0});
     int steps = 0;
     QElapsedTimer clock;
     clock.start();

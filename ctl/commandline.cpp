@@ -49,7 +49,9 @@ const CommandInfo commandInfos[] = {
      "Download a project's telegram tables.",
      "Downloads the three telegram tables of the project file (written by rs485config's\n"
      "File > Export) to the gateway: the table sizes, then one frame per row, each sent\n"
-     "once the one before is answered. Every row is checked first as the window's editors\n"
+     "once the one before is answered. A gateway takes a download only in debug mode:\n"
+     "--commission switches it there first, and to working mode after. Every row is checked first "
+     "as the window's editors\n"
      "check what is typed; a row that fails is named (table, row counted from 1, column)\n"
      "and nothing is sent, as when a table holds more rows than a gateway takes (512, 256\n"
      "and 512), or when the file cannot be read whole (row counts that disagree with the\n"

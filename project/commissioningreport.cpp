@@ -8,53 +8,67 @@
 #include <QFileInfo>
 
 namespace {
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
+
+// The tab titles stay English in Chinese; the report's titles are translated.
+const char *const tableTitles[] = {QT_TRANSLATE_NOOP("MainWindow", "485 to KNX telegrams"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "485 to KNX (1 byte) telegrams"),
+                                   QT_TRANSLATE_NOOP("MainWindow", "KNX to 485 telegrams")};
+
 // The item of the index, or "#" and the index when the list has none.
 QString itemText(const QStringList &items, int index)
 {
     return index >= 0 && index < items.size() ? items.at(index) : QStringLiteral("#%1").arg(index);
 }
 
-QString serialOptionsText(const SerialSettings &settings)
+QString serialSettingsText(const std::optional<SerialSettings> &settings)
 {
+    if (!settings)
+        return Text::tr("not read from the gateway");
     return QStringList{
-        QCoreApplication::translate("MainWindow", "Baud rate:") + ' ' +
-            itemText(baudRateTexts(), settings.baudIndex),
-        QCoreApplication::translate("MainWindow", "Stop bits:") + ' ' +
-            itemText(stopBitTexts(), settings.stopBitIndex),
-        QCoreApplication::translate("MainWindow", "Parity:") + ' ' +
-            QCoreApplication::translate("MainWindow",
-                                        qPrintable(itemText(parityTexts(), settings.parityIndex)))}
+        Text::tr("Baud rate:") + ' ' + itemText(baudRateTexts(), settings->baudIndex),
+        Text::tr("Stop bits:") + ' ' + itemText(stopBitTexts(), settings->stopBitIndex),
+        Text::tr("Parity:") + ' ' +
+            Text::tr(qPrintable(itemText(parityTexts(), settings->parityIndex)))}
         .join(QLatin1String(", "));
 }
 
 ReportTable reportTable(const TelegramTables &tables, TelegramTable table)
 {
-    ReportTable report{
-        tableTitle(table), {QCoreApplication::translate("MainWindow", "No.")}, tables.cells(table)};
+    ReportTable report{Text::tr(tableTitles[int(table)]), {Text::tr("No.")}, tables.cells(table)};
     report.columns << columnTitles(table);
     for (int row = 0; row < report.rows.size(); ++row)
-        report.rows[row].prepend(QString::number(row));
+        report.rows[row].prepend(QString::number(row + 1));
     return report;
 }
 } // namespace
 
 CommissioningReport commissioningReport(const Project &project, const QString &projectFile,
-                                        const QDateTime &when)
+                                        const QDateTime &when,
+                                        const std::optional<SerialSettings> &gatewaySettings)
 {
     CommissioningReport report;
-    report.title = QCoreApplication::translate("MainWindow", "Commissioning report");
-    report.facts = {
-        {QCoreApplication::translate("MainWindow", "Project file:"),
-         projectFile.isEmpty() ? QCoreApplication::translate("MainWindow", "Unsaved project")
-                               : QFileInfo(projectFile).fileName()},
-        {QCoreApplication::translate("MainWindow", "Date:"),
-         when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))},
-        {QCoreApplication::translate("MainWindow", "Tool:"),
-         QCoreApplication::translate("MainWindow", "RS485 Conifguration") + ' ' + programVersion},
-        {QCoreApplication::translate("MainWindow", "Serial Options"),
-         serialOptionsText(project.serialOptions)}};
+    report.title = Text::tr("Commissioning report");
+    report.facts = {{Text::tr("Project file:"), projectFile.isEmpty()
+                                                    ? Text::tr("Unsaved project")
+                                                    : QFileInfo(projectFile).fileName()},
+                    {Text::tr("Date:"), when.toString(QStringLiteral("yyyy-MM-dd HH:mm"))},
+                    {Text::tr("Tool:"), Text::tr("RS485 Conifguration") + ' ' + programVersion},
+                    {Text::tr("Gateway serial settings:"), serialSettingsText(gatewaySettings)}};
+    report.siteTitle = Text::tr("Site details");
+    const SiteDetails &site = project.site;
+    report.site = {{Text::tr("Site:"), site.site},
+                   {Text::tr("Customer:"), site.customer},
+                   {Text::tr("Gateway location:"), site.gatewayLocation},
+                   {Text::tr("Installer:"), site.installer}};
     for (const TelegramTable table : telegramTables)
         report.tables << reportTable(project.tables, table);
+    report.signatures = {Text::tr("Signatures"),
+                         {Text::tr("Installer"), Text::tr("Customer")},
+                         {Text::tr("Name:"), Text::tr("Date:"), Text::tr("Signature:")}};
     return report;
 }
 
@@ -68,5 +82,5 @@ int CommissioningReport::rowCount() const
 
 QString reportPageLabel(int page, int pages)
 {
-    return QCoreApplication::translate("MainWindow", "Page %1 of %2").arg(page).arg(pages);
+    return Text::tr("Page %1 of %2").arg(page).arg(pages);
 }

@@ -125,16 +125,75 @@ CsvLayout layoutOf(const QStringList &header)
     return layout;
 }
 
-// The header's separator and layout: the first of tab, semicolon and comma
-// that makes the first line that is not blank a known header.
-std::optional<std::pair<QChar, CsvLayout>> headerOf(const QString &text)
+// How a file is read: its separator and layout, and whether its first line
+// that is not blank is a header.
+struct CsvShape
 {
-    for (const QChar separator : {QChar('\t'), QChar(';'), QChar(',')}) {
+    QChar separator;
+    CsvLayout layout;
+    bool header = true;
+};
+
+// An address or a range of any level: "1/2/3", "1/2/-", "1/-/-", "1/5", "1234".
+bool looksLikeAddress(const QString &field)
+{
+    static const QRegularExpression address(
+        QRegularExpression::anchoredPattern("[0-9]{1,5}(/([0-9]{1,5}|-)){0,2}"));
+    return address.match(field).hasMatch();
+}
+
+// ETS leaves the header out when asked to: 1/1 has the address in the second
+// column, 3/1 in the fourth, each line of the file alike, and the datapoint
+// type and the description where ETS writes them.
+std::optional<CsvLayout> headerlessLayout(const QString &text, QChar separator)
+{
+    CsvReader reader(text, separator);
+    QList<QStringList> lines;
+    while (!reader.atEnd()) {
+        const CsvRecord record = reader.next();
+        if (!isBlank(record))
+            lines << record.fields;
+    }
+    for (const int address : {1, 3}) {
+        const bool shaped =
+            !lines.isEmpty() &&
+            std::all_of(lines.cbegin(), lines.cend(), [address](const QStringList &fields) {
+                return looksLikeAddress(fields.value(address));
+            });
+        if (!shaped)
+            continue;
+        CsvLayout layout;
+        layout.address = address;
+        if (address == 1) {
+            layout.groupName = 0;
+            layout.description = 4;
+            layout.datapointType = 5;
+        } else {
+            layout.mainName = 0;
+            layout.middleName = 1;
+            layout.subName = 2;
+            layout.description = 6;
+            layout.datapointType = 7;
+        }
+        return layout;
+    }
+    return std::nullopt;
+}
+
+// The first of tab, semicolon and comma that makes the first line that is not
+// blank a known header; else the first that gives the file a headerless shape.
+std::optional<CsvShape> shapeOf(const QString &text)
+{
+    const QChar separators[] = {QChar('\t'), QChar(';'), QChar(',')};
+    for (const QChar separator : separators) {
         CsvReader reader(text, separator);
         const CsvLayout layout = layoutOf(nextFilledRecord(reader).fields);
         if (layout.known())
-            return std::pair(separator, layout);
+            return CsvShape{separator, layout, true};
     }
+    for (const QChar separator : separators)
+        if (const std::optional<CsvLayout> layout = headerlessLayout(text, separator))
+            return CsvShape{separator, *layout, false};
     return std::nullopt;
 }
 
@@ -195,16 +254,19 @@ EtsAddressRow addressRow(const CsvLayout &layout, const CsvRecord &record, const
 
 EtsAddressRows etsCsvRows(const QString &text)
 {
-    const auto header = headerOf(text);
-    if (!header)
+    const std::optional<CsvShape> shape = shapeOf(text);
+    if (!shape)
         return {{},
                 QCoreApplication::translate(
-                    "MainWindow", "No header line of an ETS group address export was found: it "
-                                  "names the columns \"Group name\" and \"Address\", or \"Main\", "
-                                  "\"Middle\", \"Sub\" and \"Address\".")};
-    const auto &[separator, layout] = *header;
-    CsvReader reader(text, separator);
-    nextFilledRecord(reader); // the header
+                    "MainWindow",
+                    "No ETS group address export was recognised: its header line names the "
+                    "columns \"Group name\" and \"Address\", or \"Main\", \"Middle\", \"Sub\" and "
+                    "\"Address\"; without a header line, every line has the address in the "
+                    "second column (1/1) or in the fourth (3/1).")};
+    const CsvLayout &layout = shape->layout;
+    CsvReader reader(text, shape->separator);
+    if (shape->header)
+        nextFilledRecord(reader);
 
     EtsAddressRows result;
     GroupNames names;

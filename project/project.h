@@ -4,6 +4,17 @@
 #include "groupaddressbook.h"
 #include "telegramtables.h"
 
+#include <QString>
+
+// Where the gateway is and for whom: free texts the commissioning report shows.
+struct SiteDetails
+{
+    QString site;
+    QString customer;
+    QString gatewayLocation;
+    QString installer;
+};
+
 // A project: what the window holds apart from the line and the receive area,
 // and what a project file keeps.
 struct Project
@@ -12,4 +23,19 @@ struct Project
     SerialSettings serialOptions;
     TelegramTables tables;
     GroupAddressBook groupAddresses;
+    SiteDetails site;
 };
+
+bool operator==(const SiteDetails &a, const SiteDetails &b);
+inline bool operator!=(const SiteDetails &a, const SiteDetails &b)
+{
+    return !(a == b);
+}
+
+// The same project: the same options, the same texts in every cell and the
+// same site details.
+bool operator==(const Project &a, const Project &b);
+inline bool operator!=(const Project &a, const Project &b)
+{
+    return !(a == b);
+}

@@ -57,6 +57,27 @@ const TableFormat &groupAddressTableFormat()
     return format;
 }
 
+const TableFormat &siteTableFormat()
+{
+    static const TableFormat format = {
+        "site",
+        "CREATE TABLE site (id integer PRIMARY KEY AUTOINCREMENT,site text,customer text,"
+        "gateway_location text,installer text)",
+        "insert into site values (?,?,?,?,?)", "exec site Error",
+        QList<StoredCell>(4, StoredCell::Text)};
+    return format;
+}
+
+QStringList siteCells(const SiteDetails &site)
+{
+    return {site.site, site.customer, site.gatewayLocation, site.installer};
+}
+
+SiteDetails siteOfCells(const QStringList &cells)
+{
+    return {cells.value(0), cells.value(1), cells.value(2), cells.value(3)};
+}
+
 QString oneByteLength()
 {
     return QStringLiteral("1 byte");

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "project.h"
 #include "telegramtables.h"
 
 #include <QList>
 #include <QString>
 
-// The layout of the three telegram tables and the address book of a project
-// file, shared by the writer and the reader.
+// The layout of the three telegram tables, the address book and the site
+// details of a project file, shared by the writer and the reader.
 
 // How one cell of a record is kept in the file.
 enum class StoredCell {
@@ -33,6 +34,13 @@ const TableFormat &telegramTableFormat(TelegramTable table);
 // The address book, one row per entry, every cell a text. Files written
 // before it have no such table.
 const TableFormat &groupAddressTableFormat();
+
+// The site details, one row of four texts. Files written before it have no
+// such table.
+const TableFormat &siteTableFormat();
+QStringList siteCells(const SiteDetails &site);
+// The details of a row's cells; missing cells are empty.
+SiteDetails siteOfCells(const QStringList &cells);
 
 // The length text of every 1-byte record.
 QString oneByteLength();

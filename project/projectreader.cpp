@@ -252,8 +252,9 @@ std::optional<QList<QStringList>> readTelegramTable(const QSqlDatabase &db, Tele
     return rows;
 }
 
-// Every row of a table of texts; none when the table is missing.
-QList<QStringList> readTextTable(const QSqlDatabase &db, const TableFormat &format)
+// The rows of a table of texts, at most `mostRows`; none when the table is missing.
+QList<QStringList> readTextTable(const QSqlDatabase &db, const TableFormat &format,
+                                 qsizetype mostRows = std::numeric_limits<qsizetype>::max())
 {
     QList<QStringList> rows;
     QSqlQuery query(db);
@@ -261,7 +262,7 @@ QList<QStringList> readTextTable(const QSqlDatabase &db, const TableFormat &form
     if (!query.exec("select * from " + format.name))
         return rows;
     const RowReader row(query);
-    while (query.next()) {
+    while (rows.size() < mostRows && query.next()) {
         QStringList texts;
         for (int column = 1; column <= format.cells.size(); ++column)
             texts << (column < row.columnCount() ? row.text(column) : QString());
@@ -293,6 +294,7 @@ ProjectRead readProjectFile(const QSqlDatabase &db)
     project.serialOptions = general->serialOptions;
     project.groupAddresses = GroupAddressBook(
         recordsFromCells<GroupAddressEntry>(readTextTable(db, groupAddressTableFormat())));
+    project.site = siteOfCells(readTextTable(db, siteTableFormat(), 1).value(0));
     read.project = project;
     return read;
 }

@@ -32,5 +32,7 @@ struct ProjectRead
 // (a "read" row may leave its value empty, read as "0"). The texts enter the
 // cells as they are; the record checks are not applied. The address book
 // keeps the rows of the group_addresses table whose address is one the record
-// checks accept, each address once; a file without that table has none.
+// checks accept, each address once; a file without that table has none. The
+// site details are the texts of the first row of the site table, whatever
+// its columns hold; empty without such a row.
 ProjectRead readProjectFile(const QSqlDatabase &db);

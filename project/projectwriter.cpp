@@ -14,7 +14,8 @@ const QStringList dropStatements = {"drop table if exists info",
                                     "drop table if exists tele_485_to_knx_w",
                                     "drop table if exists tele_1byte",
                                     "drop table if exists tele_knx_to_485_w",
-                                    "drop table if exists group_addresses"};
+                                    "drop table if exists group_addresses",
+                                    "drop table if exists site"};
 
 const char *const createInfo = "CREATE TABLE info (product text, version text, creat_time time)";
 const char *const createGeneral =
@@ -79,7 +80,7 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
     QStringList creates = {createInfo, createGeneral};
     for (const TelegramTable table : telegramTables)
         creates << telegramTableFormat(table).createStatement;
-    creates << groupAddressTableFormat().createStatement;
+    creates << groupAddressTableFormat().createStatement << siteTableFormat().createStatement;
     for (const QString &statement : creates)
         if (!execute(query, statement))
             return false;
@@ -100,7 +101,8 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
         if (!insertRows(query, telegramTableFormat(table), project.tables.cells(table)))
             return false;
     return insertRows(query, groupAddressTableFormat(),
-                      cellsOfRecords(project.groupAddresses.entries()));
+                      cellsOfRecords(project.groupAddresses.entries())) &&
+           insertRows(query, siteTableFormat(), {siteCells(project.site)});
 }
 } // namespace
 

@@ -30,11 +30,12 @@ void GatewayTask::send(const QByteArray &frame, int answerLength, FrameExchange:
     emit progressed();
 }
 
-void GatewayTask::failUnanswered()
+void GatewayTask::failUnanswered(const QString &remedy)
 {
     const int tries = 1 + limits().retries;
-    fail(QStringLiteral("no answer to %1 after %2 %3")
-             .arg(awaited())
-             .arg(tries)
-             .arg(tries == 1 ? "try" : "tries"));
+    const QString unanswered = QStringLiteral("no answer to %1 after %2 %3")
+                                   .arg(awaited())
+                                   .arg(tries)
+                                   .arg(tries == 1 ? "try" : "tries");
+    fail(remedy.isEmpty() ? unanswered : unanswered + QStringLiteral(": ") + remedy);
 }

@@ -52,8 +52,9 @@ protected:
     void send(const QByteArray &frame, int answerLength, FrameExchange::AnswerHandler done);
     void succeed(const QString &outcome);
     void fail(const QString &reason);
-    // Fails for the awaited frame, after every try of the limits.
-    void failUnanswered();
+    // Fails for the awaited frame, after every try of the limits, adding the
+    // remedy if there is one.
+    void failUnanswered(const QString &remedy = QString());
 
     FrameExchange &exchange;
 

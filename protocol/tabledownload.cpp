@@ -1,5 +1,6 @@
 #include "tabledownload.h"
 
+#include "serialsettingstexts.h"
 #include "tabletitles.h"
 
 namespace {
@@ -36,6 +37,16 @@ QString TableDownload::awaited() const
     }
 }
 
+// A gateway in working mode refuses the table sizes, as one listening at
+// other line settings hears nothing.
+QString TableDownload::remedyOfSilence() const
+{
+    return QStringLiteral("a gateway takes a download only in debug mode (--commission, or "
+                          "\"rs485ctl mode debug\" first) and at its own line settings, here %1 "
+                          "(--scan finds them)")
+        .arg(describeSerialSettings(exchange.lineSettings()));
+}
+
 void TableDownload::downloadStep()
 {
     const std::optional<DownloadFrame> next = takeNextDownloadFrame(burnflag, tables);
@@ -49,7 +60,7 @@ void TableDownload::downloadStep()
     mode = next->mode;
     send(next->frame, next->answerLength, [this](const std::optional<QByteArray> &answer) {
         if (!answer) {
-            failUnanswered();
+            failUnanswered(mode == E_FUNC_MODE_BURN_NUM ? remedyOfSilence() : QString());
             return;
         }
         ++answeredFrames;

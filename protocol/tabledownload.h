@@ -26,6 +26,7 @@ public:
 
 private:
     void downloadStep();
+    QString remedyOfSilence() const;
 
     const TelegramTables tables;
     BurnFlag burnflag;

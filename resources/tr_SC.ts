@@ -648,10 +648,6 @@ Check the cable and the adapter, then open the port again.</source>
         <translation>捕获到文件…</translation>
     </message>
     <message>
-        <source>The language setting could not be saved: config.ini in %1 cannot be written.</source>
-        <translation>无法保存语言设置：%1 中的 config.ini 不能写入。</translation>
-    </message>
-    <message>
         <source>No answer from the gateway</source>
         <translation>网关没有应答</translation>
     </message>
@@ -736,10 +732,6 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>Search by address or name</source>
         <translation>按地址或名称搜索</translation>
-    </message>
-    <message>
-        <source>No header line of an ETS group address export was found: it names the columns &quot;Group name&quot; and &quot;Address&quot;, or &quot;Main&quot;, &quot;Middle&quot;, &quot;Sub&quot; and &quot;Address&quot;.</source>
-        <translation>未找到 ETS 组地址导出文件的标题行：标题行应包含列 &quot;Group name&quot; 和 &quot;Address&quot;，或 &quot;Main&quot;、&quot;Middle&quot;、&quot;Sub&quot; 和 &quot;Address&quot;。</translation>
     </message>
     <message>
         <source>The XML file is broken at line %1: %2</source>
@@ -930,10 +922,6 @@ Check the cable and the adapter, then open the port again.</source>
         <translation>%1，第 %2 行，第 %3 列：%4</translation>
     </message>
     <message>
-        <source>The first line is not the column titles of a telegram table</source>
-        <translation>第一行不是报文表格的列标题</translation>
-    </message>
-    <message>
         <source>Cannot read the file</source>
         <translation>无法读取该文件</translation>
     </message>
@@ -976,10 +964,6 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>Kind:</source>
         <translation>类型：</translation>
-    </message>
-    <message>
-        <source>The network port could not be remembered: config.ini in %1 cannot be written.</source>
-        <translation>无法保存网络端口：%1 中的 config.ini 无法写入。</translation>
     </message>
     <message>
         <source>Connecting to %1…</source>
@@ -1088,6 +1072,838 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>Download stopped at %1: %2.</source>
         <translation>下载停止于%1：%2。</translation>
+    </message>
+    <message>
+        <source>A gateway takes a download only in debug mode: press Debug Mode first. Check also that it is connected and listens at %1 baud, %2 stop bits, parity %3 (Scan finds its settings).</source>
+        <translation>网关只在调试模式下接受下载：请先按“调试模式”。另请检查网关已连接，并以 %1 波特、%2 停止位、校验 %3 收听（“扫描”可找到其设置）。</translation>
+    </message>
+    <message>
+        <source>The record was not taken.</source>
+        <translation>未接受该记录。</translation>
+    </message>
+    <message>
+        <source>Not taken: %1: %2</source>
+        <translation>未接受：%1：%2</translation>
+    </message>
+    <message>
+        <source>Not taken: the table holds %1 rows, the most a gateway takes.</source>
+        <translation>未接受：表格已有 %1 行，这是网关可接受的最多行数。</translation>
+    </message>
+    <message>
+        <source>485 to KNX telegrams</source>
+        <translation>485 转 KNX 报文</translation>
+    </message>
+    <message>
+        <source>485 to KNX (1 byte) telegrams</source>
+        <translation>485 转 KNX（1 字节）报文</translation>
+    </message>
+    <message>
+        <source>KNX to 485 telegrams</source>
+        <translation>KNX 转 485 报文</translation>
+    </message>
+    <message>
+        <source>not read from the gateway</source>
+        <translation>未从网关读取</translation>
+    </message>
+    <message>
+        <source>Gateway serial settings:</source>
+        <translation>网关串口参数</translation>
+    </message>
+    <message>
+        <source>Site details</source>
+        <translation>现场信息</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>现场</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Gateway location:</source>
+        <translation>网关位置</translation>
+    </message>
+    <message>
+        <source>Installer:</source>
+        <translation>安装人员</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签字确认</translation>
+    </message>
+    <message>
+        <source>Installer</source>
+        <translation>安装人员</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Signature:</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>No ETS group address export was recognised: its header line names the columns &quot;Group name&quot; and &quot;Address&quot;, or &quot;Main&quot;, &quot;Middle&quot;, &quot;Sub&quot; and &quot;Address&quot;; without a header line, every line has the address in the second column (1/1) or in the fourth (3/1).</source>
+        <translation>未识别出 ETS 组地址导出文件：其标题行应包含列 &quot;Group name&quot; 和 &quot;Address&quot;，或 &quot;Main&quot;、&quot;Middle&quot;、&quot;Sub&quot; 和 &quot;Address&quot;；没有标题行时，每一行的地址应在第二列（1/1）或第四列（3/1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a date, not a group address: a spreadsheet program took the address for a date. Format the address column as text before saving the file, or use the .xlsx export.</source>
+        <translation>“%1”是日期，不是组地址：电子表格程序把该地址当成了日期。请在保存文件前把组地址列的格式设为文本，或改用 .xlsx 导出。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number, not hexadecimal pairs: a spreadsheet program dropped the leading zeros (01 became 1). Format the column as text before saving the file, or use the .xlsx export.</source>
+        <translation>“%1”是数字，不是十六进制字节对：电子表格程序去掉了开头的零（01 变成了 1）。请在保存文件前把该列的格式设为文本，或改用 .xlsx 导出。</translation>
+    </message>
+    <message>
+        <source>%1, sheet %2</source>
+        <translation>%1，工作表 %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2: %3</source>
+        <translation>%1，第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column %3: %4</source>
+        <translation>%1，第 %2 行，第 %3 列：%4</translation>
+    </message>
+    <message>
+        <source>The first line is not the column titles of a telegram table; expected one of: %1</source>
+        <translation>第一行不是报文表格的列标题；应为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>Another sheet holds this table too</source>
+        <translation>另一个工作表也包含此表格</translation>
+    </message>
+    <message>
+        <source>The first row is not the column titles of a telegram table; expected one of: %1</source>
+        <translation>第一行不是报文表格的列标题；应为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>The row has text beyond the table&apos;s %1 columns</source>
+        <translation>该行在表格的 %1 列之外还有内容</translation>
+    </message>
+    <message>
+        <source>The workbook unpacks to too much: %1 is larger than 16 MiB, or all parts together than 64 MiB</source>
+        <translation>工作簿解压后过大：%1 大于 16 MiB，或所有部分合计大于 64 MiB</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: %1 cannot be read</source>
+        <translation>工作簿已损坏：无法读取 %1</translation>
+    </message>
+    <message>
+        <source>The file is not an .xlsx workbook</source>
+        <translation>该文件不是 .xlsx 工作簿</translation>
+    </message>
+    <message>
+        <source>The workbook is damaged: it is not a complete zip archive</source>
+        <translation>工作簿已损坏：不是完整的 zip 压缩包</translation>
+    </message>
+    <message>
+        <source>The workbook holds no sheet whose first row is the column titles of a telegram table; expected one of: %1</source>
+        <translation>工作簿中没有第一行为报文表格列标题的工作表；应为以下之一：%1</translation>
+    </message>
+    <message>
+        <source>%1, row %2: a cell holds more than the 32767 characters a spreadsheet cell can hold</source>
+        <translation>%1，第 %2 行：某个单元格超过了电子表格单元格最多可容纳的 32767 个字符</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存的更改</translation>
+    </message>
+    <message>
+        <source>The project has changes that are not saved.</source>
+        <translation>工程有尚未保存的更改。</translation>
+    </message>
+    <message>
+        <source>Save them in the project file first?</source>
+        <translation>是否先将其保存到工程文件？</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>假</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>真</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>No ramp</source>
+        <translation>无斜坡</translation>
+    </message>
+    <message>
+        <source>Ramp</source>
+        <translation>斜坡</translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation>无报警</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>减小</translation>
+    </message>
+    <message>
+        <source>Increase</source>
+        <translation>增大</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>启动</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>激活</translation>
+    </message>
+    <message>
+        <source>Not inverted</source>
+        <translation>不反转</translation>
+    </message>
+    <message>
+        <source>Inverted</source>
+        <translation>反转</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>无动作</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Not occupied</source>
+        <translation>无人</translation>
+    </message>
+    <message>
+        <source>Occupied</source>
+        <translation>有人</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>已关闭</translation>
+    </message>
+    <message>
+        <source>Scene A</source>
+        <translation>场景 A</translation>
+    </message>
+    <message>
+        <source>Scene B</source>
+        <translation>场景 B</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>白天</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>夜间</translation>
+    </message>
+    <message>
+        <source>Cooling</source>
+        <translation>制冷</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>制热</translation>
+    </message>
+    <message>
+        <source>No control</source>
+        <translation>无控制</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>控制</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Comfort</source>
+        <translation>舒适</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>待机</translation>
+    </message>
+    <message>
+        <source>Economy</source>
+        <translation>节能</translation>
+    </message>
+    <message>
+        <source>Building protection</source>
+        <translation>建筑保护</translation>
+    </message>
+    <message>
+        <source>break</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>无效数据</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>场景 %1</translation>
+    </message>
+    <message>
+        <source>Activate scene %1</source>
+        <translation>调用场景 %1</translation>
+    </message>
+    <message>
+        <source>Learn scene %1</source>
+        <translation>学习场景 %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2 followed by one of %3</source>
+        <translation>“%1”不是“%2”之一后接“%3”之一</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from %2 to %3</source>
+        <translation>“%1”不是 %2 到 %3 之间的整数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>“%1”超过 %2 个字符</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot;, which this type cannot carry</source>
+        <translation>“%1”含有此类型无法承载的“%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a scene from 1 to 64 to activate or learn, such as &quot;%2&quot;</source>
+        <translation>“%1”不是要调用或学习的 1 到 64 号场景，例如“%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour written as #RRGGBB or as three numbers from 0 to 255</source>
+        <translation>“%1”不是以 #RRGGBB 或三个 0 到 255 之间的数字表示的颜色</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not 1 to %2 bytes written as hexadecimal pairs</source>
+        <translation>“%1”不是以十六进制对表示的 1 到 %2 个字节</translation>
+    </message>
+    <message>
+        <source>A row of the gateway cannot carry a value of %1</source>
+        <translation>网关的行无法承载 %1 类型的值</translation>
+    </message>
+    <message>
+        <source>boolean</source>
+        <translation>布尔值</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>开关</translation>
+    </message>
+    <message>
+        <source>enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>ramp</source>
+        <translation>斜坡</translation>
+    </message>
+    <message>
+        <source>alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>binary value</source>
+        <translation>二进制值</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>步进</translation>
+    </message>
+    <message>
+        <source>up/down</source>
+        <translation>上/下</translation>
+    </message>
+    <message>
+        <source>open/close</source>
+        <translation>打开/关闭</translation>
+    </message>
+    <message>
+        <source>start/stop</source>
+        <translation>启动/停止</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>invert</source>
+        <translation>反转</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>occupancy</source>
+        <translation>占用</translation>
+    </message>
+    <message>
+        <source>window/door</source>
+        <translation>门窗</translation>
+    </message>
+    <message>
+        <source>scene A/B</source>
+        <translation>场景 A/B</translation>
+    </message>
+    <message>
+        <source>day/night</source>
+        <translation>白天/夜间</translation>
+    </message>
+    <message>
+        <source>heating/cooling</source>
+        <translation>制热/制冷</translation>
+    </message>
+    <message>
+        <source>1-bit controlled</source>
+        <translation>1 位受控</translation>
+    </message>
+    <message>
+        <source>3-bit controlled</source>
+        <translation>3 位受控</translation>
+    </message>
+    <message>
+        <source>dimming</source>
+        <translation>调光</translation>
+    </message>
+    <message>
+        <source>blinds</source>
+        <translation>百叶窗</translation>
+    </message>
+    <message>
+        <source>8-bit unsigned value</source>
+        <translation>8 位无符号值</translation>
+    </message>
+    <message>
+        <source>percentage (0..100 %)</source>
+        <translation>百分比 (0..100 %)</translation>
+    </message>
+    <message>
+        <source>angle (°)</source>
+        <translation>角度 (°)</translation>
+    </message>
+    <message>
+        <source>percentage (0..255 %)</source>
+        <translation>百分比 (0..255 %)</translation>
+    </message>
+    <message>
+        <source>counter pulses</source>
+        <translation>计数脉冲</translation>
+    </message>
+    <message>
+        <source>8-bit signed value</source>
+        <translation>8 位有符号值</translation>
+    </message>
+    <message>
+        <source>percentage (%)</source>
+        <translation>百分比 (%)</translation>
+    </message>
+    <message>
+        <source>2-byte unsigned value</source>
+        <translation>2 字节无符号值</translation>
+    </message>
+    <message>
+        <source>pulses</source>
+        <translation>脉冲</translation>
+    </message>
+    <message>
+        <source>time (ms)</source>
+        <translation>时间 (ms)</translation>
+    </message>
+    <message>
+        <source>time (10 ms)</source>
+        <translation>时间 (10 ms)</translation>
+    </message>
+    <message>
+        <source>time (100 ms)</source>
+        <translation>时间 (100 ms)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>时间 (s)</translation>
+    </message>
+    <message>
+        <source>time (min)</source>
+        <translation>时间 (min)</translation>
+    </message>
+    <message>
+        <source>time (h)</source>
+        <translation>时间 (h)</translation>
+    </message>
+    <message>
+        <source>length (mm)</source>
+        <translation>长度 (mm)</translation>
+    </message>
+    <message>
+        <source>bus current (mA)</source>
+        <translation>总线电流 (mA)</translation>
+    </message>
+    <message>
+        <source>brightness (lx)</source>
+        <translation>亮度 (lx)</translation>
+    </message>
+    <message>
+        <source>colour temperature (K)</source>
+        <translation>色温 (K)</translation>
+    </message>
+    <message>
+        <source>2-byte signed value</source>
+        <translation>2 字节有符号值</translation>
+    </message>
+    <message>
+        <source>pulses difference</source>
+        <translation>脉冲差</translation>
+    </message>
+    <message>
+        <source>time lag (ms)</source>
+        <translation>时间差 (ms)</translation>
+    </message>
+    <message>
+        <source>time lag (10 ms)</source>
+        <translation>时间差 (10 ms)</translation>
+    </message>
+    <message>
+        <source>time lag (100 ms)</source>
+        <translation>时间差 (100 ms)</translation>
+    </message>
+    <message>
+        <source>time lag (s)</source>
+        <translation>时间差 (s)</translation>
+    </message>
+    <message>
+        <source>time lag (min)</source>
+        <translation>时间差 (min)</translation>
+    </message>
+    <message>
+        <source>time lag (h)</source>
+        <translation>时间差 (h)</translation>
+    </message>
+    <message>
+        <source>percentage difference (%)</source>
+        <translation>百分比差 (%)</translation>
+    </message>
+    <message>
+        <source>rotation angle (°)</source>
+        <translation>旋转角度 (°)</translation>
+    </message>
+    <message>
+        <source>2-byte float value</source>
+        <translation>2 字节浮点值</translation>
+    </message>
+    <message>
+        <source>temperature (°C)</source>
+        <translation>温度 (°C)</translation>
+    </message>
+    <message>
+        <source>temperature difference (K)</source>
+        <translation>温差 (K)</translation>
+    </message>
+    <message>
+        <source>kelvin per hour (K/h)</source>
+        <translation>每小时开尔文 (K/h)</translation>
+    </message>
+    <message>
+        <source>illuminance (lx)</source>
+        <translation>照度 (lx)</translation>
+    </message>
+    <message>
+        <source>wind speed (m/s)</source>
+        <translation>风速 (m/s)</translation>
+    </message>
+    <message>
+        <source>air pressure (Pa)</source>
+        <translation>气压 (Pa)</translation>
+    </message>
+    <message>
+        <source>humidity (%)</source>
+        <translation>湿度 (%)</translation>
+    </message>
+    <message>
+        <source>air quality (ppm)</source>
+        <translation>空气质量 (ppm)</translation>
+    </message>
+    <message>
+        <source>air flow (m³/h)</source>
+        <translation>风量 (m³/h)</translation>
+    </message>
+    <message>
+        <source>voltage (mV)</source>
+        <translation>电压 (mV)</translation>
+    </message>
+    <message>
+        <source>current (mA)</source>
+        <translation>电流 (mA)</translation>
+    </message>
+    <message>
+        <source>power density (W/m²)</source>
+        <translation>功率密度 (W/m²)</translation>
+    </message>
+    <message>
+        <source>kelvin per percent (K/%)</source>
+        <translation>每百分比开尔文 (K/%)</translation>
+    </message>
+    <message>
+        <source>power (kW)</source>
+        <translation>功率 (kW)</translation>
+    </message>
+    <message>
+        <source>volume flow (l/h)</source>
+        <translation>体积流量 (l/h)</translation>
+    </message>
+    <message>
+        <source>rain amount (l/m²)</source>
+        <translation>降雨量 (l/m²)</translation>
+    </message>
+    <message>
+        <source>temperature (°F)</source>
+        <translation>温度 (°F)</translation>
+    </message>
+    <message>
+        <source>wind speed (km/h)</source>
+        <translation>风速 (km/h)</translation>
+    </message>
+    <message>
+        <source>absolute humidity (g/m³)</source>
+        <translation>绝对湿度 (g/m³)</translation>
+    </message>
+    <message>
+        <source>concentration (µg/m³)</source>
+        <translation>浓度 (µg/m³)</translation>
+    </message>
+    <message>
+        <source>4-byte unsigned value</source>
+        <translation>4 字节无符号值</translation>
+    </message>
+    <message>
+        <source>4-byte signed value</source>
+        <translation>4 字节有符号值</translation>
+    </message>
+    <message>
+        <source>active energy (Wh)</source>
+        <translation>有功电能 (Wh)</translation>
+    </message>
+    <message>
+        <source>apparent energy (VAh)</source>
+        <translation>视在电能 (VAh)</translation>
+    </message>
+    <message>
+        <source>reactive energy (VARh)</source>
+        <translation>无功电能 (VARh)</translation>
+    </message>
+    <message>
+        <source>active energy (kWh)</source>
+        <translation>有功电能 (kWh)</translation>
+    </message>
+    <message>
+        <source>apparent energy (kVAh)</source>
+        <translation>视在电能 (kVAh)</translation>
+    </message>
+    <message>
+        <source>reactive energy (kVARh)</source>
+        <translation>无功电能 (kVARh)</translation>
+    </message>
+    <message>
+        <source>active energy (MWh)</source>
+        <translation>有功电能 (MWh)</translation>
+    </message>
+    <message>
+        <source>4-byte float value</source>
+        <translation>4 字节浮点值</translation>
+    </message>
+    <message>
+        <source>electric current (A)</source>
+        <translation>电流 (A)</translation>
+    </message>
+    <message>
+        <source>electric potential (V)</source>
+        <translation>电势 (V)</translation>
+    </message>
+    <message>
+        <source>potential difference (V)</source>
+        <translation>电势差 (V)</translation>
+    </message>
+    <message>
+        <source>energy (J)</source>
+        <translation>能量 (J)</translation>
+    </message>
+    <message>
+        <source>frequency (Hz)</source>
+        <translation>频率 (Hz)</translation>
+    </message>
+    <message>
+        <source>length (m)</source>
+        <translation>长度 (m)</translation>
+    </message>
+    <message>
+        <source>mass (kg)</source>
+        <translation>质量 (kg)</translation>
+    </message>
+    <message>
+        <source>power (W)</source>
+        <translation>功率 (W)</translation>
+    </message>
+    <message>
+        <source>power factor</source>
+        <translation>功率因数</translation>
+    </message>
+    <message>
+        <source>pressure (Pa)</source>
+        <translation>压力 (Pa)</translation>
+    </message>
+    <message>
+        <source>speed (m/s)</source>
+        <translation>速度 (m/s)</translation>
+    </message>
+    <message>
+        <source>absolute temperature (K)</source>
+        <translation>绝对温度 (K)</translation>
+    </message>
+    <message>
+        <source>volume (m³)</source>
+        <translation>体积 (m³)</translation>
+    </message>
+    <message>
+        <source>volume flow (m³/s)</source>
+        <translation>体积流量 (m³/s)</translation>
+    </message>
+    <message>
+        <source>character string</source>
+        <translation>字符串</translation>
+    </message>
+    <message>
+        <source>text (ASCII)</source>
+        <translation>文本 (ASCII)</translation>
+    </message>
+    <message>
+        <source>text (ISO 8859-1)</source>
+        <translation>文本 (ISO 8859-1)</translation>
+    </message>
+    <message>
+        <source>scene number</source>
+        <translation>场景号</translation>
+    </message>
+    <message>
+        <source>scene control</source>
+        <translation>场景控制</translation>
+    </message>
+    <message>
+        <source>1-byte enumeration</source>
+        <translation>1 字节枚举</translation>
+    </message>
+    <message>
+        <source>HVAC mode</source>
+        <translation>HVAC 模式</translation>
+    </message>
+    <message>
+        <source>RGB colour</source>
+        <translation>RGB 颜色</translation>
+    </message>
+    <message>
+        <source>%1 control</source>
+        <translation>%1控制</translation>
+    </message>
+    <message>
+        <source>Import tables from spreadsheet…</source>
+        <translation>从电子表格导入表格…</translation>
+    </message>
+    <message>
+        <source>Export tables as spreadsheet…</source>
+        <translation>将表格导出为电子表格…</translation>
+    </message>
+    <message>
+        <source>Site details…</source>
+        <translation>现场信息…</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the settings are kept in %2.</source>
+        <translation>%1 无法写入：设置保存在 %2。</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved: neither %1 nor %2 can be written.</source>
+        <translation>无法保存设置：%1 和 %2 都无法写入。</translation>
+    </message>
+    <message>
+        <source>sends %1</source>
+        <translation>发送 %1</translation>
+    </message>
+    <message>
+        <source>Export tables as spreadsheet</source>
+        <translation>将表格导出为电子表格</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Import tables from spreadsheet</source>
+        <translation>从电子表格导入表格</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
     </message>
 </context>
 </TS>

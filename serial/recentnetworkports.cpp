@@ -1,7 +1,7 @@
 #include "recentnetworkports.h"
 
-#include "languagesetting.h"
 #include "portnames.h"
+#include "settingsfile.h"
 
 #include <QSettings>
 
@@ -11,7 +11,7 @@ const char *const recentKey = "NetworkPorts/recent";
 
 QStringList readRecentNetworkPorts()
 {
-    const QSettings settings(SettingsFileName, QSettings::IniFormat);
+    const QSettings settings(settingsFileForReading(), QSettings::IniFormat);
     QStringList ports;
     for (const QString &name : settings.value(recentKey).toStringList()) {
         if (networkPortOf(name) && !ports.contains(name))
@@ -30,10 +30,7 @@ QStringList withRecentNetworkPort(const QStringList &recent, const QString &name
     return ports.mid(0, RecentNetworkPortCount);
 }
 
-bool writeRecentNetworkPorts(const QStringList &ports)
+SettingsWritten writeRecentNetworkPorts(const QStringList &ports)
 {
-    QSettings settings(SettingsFileName, QSettings::IniFormat);
-    settings.setValue(recentKey, ports);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return writeSettings([&ports](QSettings &settings) { settings.setValue(recentKey, ports); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settingsfile.h"
+
 #include <QStringList>
 
 // The network ports used last, newest first, kept in the settings file under
@@ -14,5 +16,5 @@ QStringList readRecentNetworkPorts();
 // The list with the name first, once, cut to RecentNetworkPortCount.
 QStringList withRecentNetworkPort(const QStringList &recent, const QString &name);
 
-// Writes the list and flushes the file; false when it cannot be written.
-bool writeRecentNetworkPorts(const QStringList &ports);
+// Writes the list and flushes the file.
+SettingsWritten writeRecentNetworkPorts(const QStringList &ports);

@@ -28,5 +28,11 @@ QString entryTitle(const GroupAddressEntry &entry)
 
 QString completionText(const GroupAddressEntry &entry)
 {
-    return entry.address + QLatin1String("  ") + entryTitle(entry);
+    QStringList groups;
+    for (const QString &group : {entry.mainGroup, entry.middleGroup})
+        if (!group.isEmpty())
+            groups << group;
+    const QString where =
+        groups.isEmpty() ? QString() : QLatin1String("  [") + groups.join(" / ") + QLatin1Char(']');
+    return entry.address + QLatin1String("  ") + entryTitle(entry) + where;
 }

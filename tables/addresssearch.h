@@ -12,8 +12,9 @@ bool isAddressSearch(const QString &typed);
 // empty text matches every entry.
 bool matchesSearch(const GroupAddressEntry &entry, const QString &text);
 
-// The entry as a completion lists it: "1/2/3  Living room (DPST-1-1)", the
-// parenthesis only with a datapoint type.
+// The entry as a completion lists it, with its main and middle group:
+// "1/2/3  Living room (DPST-1-1)  [Lighting / Ground floor]", the parts in
+// parentheses and brackets only where the book has them.
 QString completionText(const GroupAddressEntry &entry);
 
 // The name and datapoint type: "Living room (DPST-1-1)".

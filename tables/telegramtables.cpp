@@ -96,3 +96,10 @@ int lengthColumn(TelegramTable table)
 {
     return columnOf(table, &Tele485ToKnxW::length, &Tele1Byte::length, &TeleKnxTo485W::length);
 }
+
+int valueColumn(TelegramTable table)
+{
+    if (table == TelegramTable::Tele1Byte)
+        return -1;
+    return columnOf(table, &Tele485ToKnxW::value, &Tele1Byte::min, &TeleKnxTo485W::value);
+}

@@ -36,6 +36,8 @@ struct TelegramTables
 // The columns of a row's group address and length cells.
 int addressColumn(TelegramTable table);
 int lengthColumn(TelegramTable table);
+// The column of a row's value; -1 for a 1-byte row, which has none.
+int valueColumn(TelegramTable table);
 
 // The cell texts of each record, column 0 first.
 template <typename Record> QList<QStringList> cellsOfRecords(const QList<Record> &records)

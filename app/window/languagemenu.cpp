@@ -2,16 +2,17 @@
 
 #include "detachedstart.h"
 #include "languagesetting.h"
-#include "plaintext.h"
+#include "settingsnotice.h"
 #include "windowtext.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMessageBox>
 
-LanguageMenu::LanguageMenu(QAction *chinese, QAction *english, QWidget *window)
+LanguageMenu::LanguageMenu(QAction *chinese, QAction *english, QWidget *window,
+                           std::function<bool()> mayQuit)
     : QObject(window)
     , window(window)
+    , mayQuit(std::move(mayQuit))
 {
     const bool inChinese = readLanguageSetting() == LanguageChinese;
     chinese->setEnabled(!inChinese);
@@ -21,14 +22,8 @@ LanguageMenu::LanguageMenu(QAction *chinese, QAction *english, QWidget *window)
 // A restart would change nothing when the choice could not be kept.
 void LanguageMenu::choose(int language)
 {
-    if (writeLanguageSetting(language)) {
+    if (noteSettingsWritten(writeLanguageSetting(language), window))
         askRestart();
-        return;
-    }
-    showPlainBox(window, QMessageBox::Critical, WindowText::tr("ERROR"),
-                 WindowText::tr("The language setting could not be saved: config.ini in %1 cannot "
-                                "be written.")
-                     .arg(QDir::toNativeSeparators(QDir::currentPath())));
 }
 
 void LanguageMenu::askRestart()
@@ -36,7 +31,7 @@ void LanguageMenu::askRestart()
     const auto answer =
         QMessageBox::information(window, WindowText::tr("Restart"), WindowText::tr("Restart now?"),
                                  QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
+    if (answer != QMessageBox::Ok || !mayQuit())
         return;
     QCoreApplication::exit(0);
     startDetached(QCoreApplication::applicationFilePath());

@@ -12,9 +12,12 @@
 #include "projectfiles.h"
 #include "receivedisplay.h"
 #include "statusnotes.h"
+#include "tablecolumns.h"
 #include "tableediting.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
+
+#include <QCloseEvent>
 
 namespace {
 void selectWholeRowsReadOnly(QTableWidget *table)
@@ -37,8 +40,10 @@ MainWindow::MainWindow(QWidget *parent)
     portSelector = new PortSelector(ui->comboBoxComm, [this] { return connection->isInUse(); });
     commands = new GatewayCommands(*ui, *connection, *receiveDisplay, *statusNotes, *capture, this);
     groupAddresses = new GroupAddressAssist(*ui, this);
+    tableEditing = new TableEditing(*ui, *statusNotes, this);
     projectFiles = new ProjectFiles(*ui, *groupAddresses, this);
-    languageMenu = new LanguageMenu(ui->actionChinese_C, ui->actionEnglish_E, this);
+    languageMenu = new LanguageMenu(ui->actionChinese_C, ui->actionEnglish_E, this,
+                                    [this] { return projectFiles->askToSaveChanges(); });
 
     LineSession &session = connection->session();
     connect(&session, &LineSession::shown, receiveDisplay, &ReceiveDisplay::showReceiveData);
@@ -48,13 +53,20 @@ MainWindow::MainWindow(QWidget *parent)
     connect(connection, &PortConnection::lost, capture, &CaptureFile::stop);
     connect(connection, &PortConnection::stateChanged, this, &MainWindow::updateStatusBar);
     connect(receiveDisplay, &ReceiveDisplay::countersChanged, this, &MainWindow::updateStatusBar);
+    connect(commands, &GatewayCommands::gatewaySettingsKnown, projectFiles,
+            &ProjectFiles::setGatewaySettings);
 
     ui->tableWidget_485toknx_w->setRowCount(0);
-    for (QTableWidget *table :
-         {ui->tableWidget_485toknx_w, ui->tableWidget_1byte, ui->tableWidget_knxto485_w})
+    for (const TelegramTable kind : telegramTables) {
+        QTableWidget *table = telegramPage(*ui, kind).table;
         selectWholeRowsReadOnly(table);
+        fitColumns(table, kind);
+    }
     installInputValidators(*ui, groupAddresses->book(), this);
-    setWindowTitle(windowTitle() + " " + programVersion);
+    const QString title = windowTitle() + " " + programVersion;
+    setWindowTitle(title);
+    connect(projectFiles, &ProjectFiles::modifiedChanged, this,
+            [this, title](bool modified) { setWindowTitle(modified ? title + "*" : title); });
     updateStatusBar();
 }
 
@@ -65,6 +77,14 @@ MainWindow::~MainWindow()
     capture->stop();
     connection->closePort();
     delete ui;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (projectFiles->askToSaveChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::updateStatusBar()
@@ -139,77 +159,77 @@ void MainWindow::on_pushButton_1byte_send_n_clicked()
 
 void MainWindow::on_pushButton_1byte_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramTable::Tele1Byte));
+    tableEditing->add(TelegramTable::Tele1Byte);
 }
 
 void MainWindow::on_pushButton_1byte_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramTable::Tele1Byte));
+    tableEditing->remove(TelegramTable::Tele1Byte);
 }
 
 void MainWindow::on_pushButton_1byte_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramTable::Tele1Byte));
+    tableEditing->update(TelegramTable::Tele1Byte);
 }
 
 void MainWindow::on_pushButton_485toknx_w_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
+    tableEditing->add(TelegramTable::Tele485ToKnxW);
 }
 
 void MainWindow::on_pushButton_485toknx_w_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
+    tableEditing->remove(TelegramTable::Tele485ToKnxW);
 }
 
 void MainWindow::on_pushButton_485toknx_w_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
+    tableEditing->update(TelegramTable::Tele485ToKnxW);
 }
 
 void MainWindow::on_pushButton_knxto485_w_add_clicked()
 {
-    addRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
+    tableEditing->add(TelegramTable::TeleKnxTo485W);
 }
 
 void MainWindow::on_pushButton_knxto485_w_delete_clicked()
 {
-    deleteRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
+    tableEditing->remove(TelegramTable::TeleKnxTo485W);
 }
 
 void MainWindow::on_pushButton_knxto485_w_update_clicked()
 {
-    updateRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
+    tableEditing->update(TelegramTable::TeleKnxTo485W);
 }
 
 void MainWindow::on_tableWidget_485toknx_w_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramTable::Tele485ToKnxW));
+    tableEditing->load(TelegramTable::Tele485ToKnxW);
 }
 
 void MainWindow::on_tableWidget_1byte_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramTable::Tele1Byte));
+    tableEditing->load(TelegramTable::Tele1Byte);
 }
 
 void MainWindow::on_tableWidget_knxto485_w_clicked(const QModelIndex &)
 {
-    loadRow(telegramPage(*ui, TelegramTable::TeleKnxTo485W));
+    tableEditing->load(TelegramTable::TeleKnxTo485W);
 }
 
 void MainWindow::on_pushButton_485toknx_w_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramTable::Tele485ToKnxW), this);
+    tableEditing->clear(TelegramTable::Tele485ToKnxW);
 }
 
 void MainWindow::on_pushButton_1byte_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramTable::Tele1Byte), this);
+    tableEditing->clear(TelegramTable::Tele1Byte);
 }
 
 void MainWindow::on_pushButton_knxto485_w_clear_clicked()
 {
-    clearRows(telegramPage(*ui, TelegramTable::TeleKnxTo485W), this);
+    tableEditing->clear(TelegramTable::TeleKnxTo485W);
 }
 
 void MainWindow::on_comboBox_485toknx_w_length_currentIndexChanged(int index)
@@ -247,6 +267,21 @@ void MainWindow::on_actionExportTablesCsv_triggered()
     projectFiles->exportTablesCsv();
 }
 
+void MainWindow::on_actionSiteDetails_triggered()
+{
+    projectFiles->editSiteDetails();
+}
+
+void MainWindow::on_actionImportTablesXlsx_triggered()
+{
+    projectFiles->importTablesXlsx();
+}
+
+void MainWindow::on_actionExportTablesXlsx_triggered()
+{
+    projectFiles->exportTablesXlsx();
+}
+
 void MainWindow::on_actionCommissioningReport_triggered()
 {
     projectFiles->writeCommissioningReport();
@@ -274,5 +309,6 @@ void MainWindow::on_actionEnglish_E_triggered()
 
 void MainWindow::on_actionQuit_Q_triggered()
 {
-    QCoreApplication::quit();
+    if (projectFiles->askToSaveChanges())
+        QCoreApplication::quit();
 }

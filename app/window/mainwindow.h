@@ -12,6 +12,7 @@ class ProjectFiles;
 class QModelIndex;
 class ReceiveDisplay;
 class StatusNotes;
+class TableEditing;
 
 namespace Ui {
 class MainWindow;
@@ -26,6 +27,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+protected:
+    // Changes not saved are not given up without a question.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_pushButtonOpen_clicked();
@@ -58,6 +63,9 @@ private slots:
     void on_actionClose_C_triggered();
     void on_actionImportTablesCsv_triggered();
     void on_actionExportTablesCsv_triggered();
+    void on_actionImportTablesXlsx_triggered();
+    void on_actionExportTablesXlsx_triggered();
+    void on_actionSiteDetails_triggered();
     void on_actionCommissioningReport_triggered();
     void on_actionChinese_C_triggered();
     void on_actionEnglish_E_triggered();
@@ -82,6 +90,7 @@ private:
     PortSelector *portSelector;
     GatewayCommands *commands;
     GroupAddressAssist *groupAddresses;
+    TableEditing *tableEditing;
     ProjectFiles *projectFiles;
     LanguageMenu *languageMenu;
 };

@@ -20,6 +20,7 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     statusLabel->setFrameShadow(QFrame::Sunken);
 
     siteLabel->setObjectName("siteLabel");
+    siteLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     siteLabel->setFrameShape(QFrame::Panel);
     siteLabel->setFrameShadow(QFrame::Sunken);
     siteLabel->setOpenExternalLinks(true);
@@ -28,11 +29,12 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     siteLabel->setToolTip(site);
     siteLabel->setStatusTip(WindowText::tr("The rs485config developers"));
 
-    bar->addPermanentWidget(statusLabel, 0);
+    bar->addPermanentWidget(statusLabel, 1);
     bar->addPermanentWidget(siteLabel, 0);
 
     progressLabel->setObjectName("progressLabel");
     progressLabel->setTextFormat(Qt::PlainText);
+    progressLabel->setMinimumWidth(1);
     progressBar->setObjectName("progressBar");
     progressBar->setMaximumWidth(160);
     bar->addWidget(progressLabel);
@@ -42,6 +44,7 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     noAnswerLabel = addNote(bar, "noAnswerLabel", WindowText::tr("No answer from the gateway"));
     captureLabel = addNote(bar, "captureLabel", QString());
     downloadEndedLabel = addNote(bar, "downloadEndedLabel", QString());
+    inputFaultLabel = addNote(bar, "inputFaultLabel", QString());
 }
 
 // A note left of the permanent labels, hidden until it applies.
@@ -50,6 +53,7 @@ QLabel *StatusNotes::addNote(QStatusBar *bar, const char *name, const QString &t
     auto *note = new QLabel(text, bar);
     note->setObjectName(name);
     note->setTextFormat(Qt::PlainText);
+    note->setMinimumWidth(1);
     bar->addWidget(note);
     note->hide();
     return note;
@@ -58,11 +62,13 @@ QLabel *StatusNotes::addNote(QStatusBar *bar, const char *name, const QString &t
 void StatusNotes::showLine(const QString &text)
 {
     statusLabel->setText(text);
+    statusLabel->setToolTip(text);
 }
 
 void StatusNotes::showProgress(const QString &what, int value, int maximum, const QString &format)
 {
     progressLabel->setText(what);
+    progressLabel->setToolTip(what);
     progressBar->setRange(0, maximum);
     progressBar->setValue(value);
     progressBar->setFormat(format);
@@ -84,11 +90,20 @@ void StatusNotes::showNoAnswer(bool shown)
 void StatusNotes::showCapture(const QString &fileName)
 {
     captureLabel->setText(WindowText::tr("Capturing to %1").arg(fileName));
+    captureLabel->setToolTip(captureLabel->text());
     captureLabel->setVisible(!fileName.isEmpty());
+}
+
+void StatusNotes::showInputFault(const QString &text)
+{
+    inputFaultLabel->setText(text);
+    inputFaultLabel->setToolTip(text);
+    inputFaultLabel->setVisible(!text.isEmpty());
 }
 
 void StatusNotes::showDownloadEnded(const QString &text)
 {
     downloadEndedLabel->setText(text);
+    downloadEndedLabel->setToolTip(text);
     downloadEndedLabel->setVisible(!text.isEmpty());
 }

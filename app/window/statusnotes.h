@@ -9,7 +9,9 @@ class QStatusBar;
 
 // The status bar: the line and its counters, the site link, the progress of a
 // scan or download, and notes that show until they no longer apply. Every
-// text but the link's is plain text.
+// text but the link's is plain text. No text makes the window wider: where
+// the bar is short of room the site link gives way first, and a note that
+// does not fit shows whole in its tooltip.
 class StatusNotes : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,9 @@ public:
     void showCapture(const QString &fileName);
     // Why a download ended before its end, until the next command.
     void showDownloadEnded(const QString &text);
+    // Why an editor refused a record, until the next record is taken; none
+    // for an empty text.
+    void showInputFault(const QString &text);
 
 private:
     QLabel *addNote(QStatusBar *bar, const char *name, const QString &text);
@@ -38,4 +43,5 @@ private:
     QLabel *noAnswerLabel;
     QLabel *captureLabel;
     QLabel *downloadEndedLabel;
+    QLabel *inputFaultLabel;
 };

@@ -60,7 +60,7 @@ ReportWriting writeReportPdf(const CommissioningReport &report, const QString &f
     const QRect body = writer.pageLayout().paintRectPixels(Resolution);
     const qreal footerHeight = 2.5 * FooterPoints * Resolution / 72;
     document->documentLayout()->setPaintDevice(&writer);
-    document->setPageSize(QSizeF(body.width(), body.height() - footerHeight));
+    setReportPageSize(*document, QSizeF(body.width(), body.height() - footerHeight));
     const int pages = document->pageCount();
 
     QPainter painter(&writer);

@@ -1,8 +1,10 @@
 #include "projectfiles.h"
 #include "groupaddressassist.h"
 #include "plaintext.h"
+#include "projectchanges.h"
 #include "projectreader.h"
 #include "projectwriter.h"
+#include "sitedialog.h"
 #include "tableediting.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
@@ -31,7 +33,13 @@ ProjectFiles::ProjectFiles(Ui::MainWindow &ui, GroupAddressAssist &addresses, QW
     , ui(ui)
     , addresses(addresses)
     , window(window)
-{}
+    , changes(new ProjectChanges(
+          ui, [this] { return currentProject(); }, this))
+{
+    connect(changes, &ProjectChanges::modifiedChanged, this, &ProjectFiles::modifiedChanged);
+    connect(&addresses, &GroupAddressAssist::bookChanged, changes, &ProjectChanges::noteChange);
+    changes->markSaved();
+}
 
 ProjectFiles::~ProjectFiles()
 {
@@ -40,6 +48,8 @@ ProjectFiles::~ProjectFiles()
 
 void ProjectFiles::importProject()
 {
+    if (!askToSaveChanges())
+        return;
     const QString fileName = QFileDialog::getOpenFileName(nullptr, WindowText::tr("Open settings"),
                                                           QString(), projectFileFilter());
     if (fileName.isEmpty())
@@ -70,35 +80,84 @@ void ProjectFiles::importProject()
     clearAllTables(ui);
     showProject(*read.project);
     projectFileName = fileName;
+    changes->markSaved();
 }
 
 void ProjectFiles::exportProject()
 {
+    saveProjectAs();
+}
+
+bool ProjectFiles::saveProjectAs()
+{
     const QString fileName = QFileDialog::getSaveFileName(nullptr, WindowText::tr("Save settings"),
                                                           "rs485.db", projectFileFilter());
-    if (fileName.isEmpty())
-        return;
+    return !fileName.isEmpty() && saveTo(fileName);
+}
+
+bool ProjectFiles::saveTo(const QString &fileName)
+{
     const QFileInfo file(fileName);
     const bool existed = file.exists() || file.isSymLink();
     if (!createConnection(fileName))
-        return;
+        return false;
     const bool written = writeProject();
     db.close();
     if (written) {
         projectFileName = fileName;
-        return;
+        changes->markSaved();
+        return true;
     }
     // Opening created the file; a failed export leaves nothing behind.
     if (!existed)
         QFile::remove(fileName);
     QMessageBox::critical(window, WindowText::tr("ERROR"), WindowText::tr("Cannot write!"));
+    return false;
 }
 
 void ProjectFiles::closeProject()
 {
+    if (!askToSaveChanges())
+        return;
     clearAllTables(ui);
     addresses.showGroupAddressBook(GroupAddressBook());
+    site = SiteDetails();
     projectFileName.clear();
+    changes->markSaved();
+}
+
+void ProjectFiles::editSiteDetails()
+{
+    SiteDialog dialog(site, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    site = dialog.details();
+    changes->noteChange();
+}
+
+bool ProjectFiles::isModified() const
+{
+    return changes->isModified();
+}
+
+// Saved into the file last read or written, or into one the user names.
+bool ProjectFiles::askToSaveChanges()
+{
+    if (!isModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, WindowText::tr("Unsaved changes"),
+                    WindowText::tr("The project has changes that are not saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    box.setInformativeText(WindowText::tr("Save them in the project file first?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return projectFileName.isEmpty() ? saveProjectAs() : saveTo(projectFileName);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool ProjectFiles::createConnection(const QString &fileName)
@@ -130,6 +189,7 @@ Project ProjectFiles::currentProject() const
                              ui.comboBoxParity_set->currentIndex()};
     project.tables = tablesOf(ui);
     project.groupAddresses = addresses.book();
+    project.site = site;
     return project;
 }
 
@@ -140,6 +200,7 @@ void ProjectFiles::showProject(const Project &project)
     ui.comboBoxStopBit_set->setCurrentIndex(project.serialOptions.stopBitIndex);
     ui.comboBoxParity_set->setCurrentIndex(project.serialOptions.parityIndex);
     addresses.showGroupAddressBook(project.groupAddresses);
+    site = project.site;
     showTables(ui, project.tables);
 }
 

@@ -14,8 +14,8 @@ void ProjectFiles::writeCommissioningReport()
         WindowText::tr("PDF files (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    const CommissioningReport report =
-        commissioningReport(currentProject(), projectFileName, QDateTime::currentDateTime());
+    const CommissioningReport report = commissioningReport(
+        currentProject(), projectFileName, QDateTime::currentDateTime(), gatewaySettings);
     QProgressDialog progress(WindowText::tr("Writing the commissioning report…"),
                              WindowText::tr("Cancel"), 0, 1, window);
     progress.setWindowModality(Qt::WindowModal);

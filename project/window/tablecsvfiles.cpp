@@ -1,6 +1,7 @@
 #include "plaintext.h"
 #include "projectfiles.h"
 #include "tablescsv.h"
+#include "tablesxlsx.h"
 #include "tabletitles.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
@@ -52,12 +53,36 @@ void ProjectFiles::exportTablesCsv()
                      WindowText::tr("Cannot write %1").arg(QDir::toNativeSeparators(*failed)));
 }
 
-// All or nothing: a single line that cannot be taken leaves the tables as they are.
+// Every cell a text cell, so that a spreadsheet program keeps 1/3/1 and 01.
+void ProjectFiles::exportTablesXlsx()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        window, WindowText::tr("Export tables as spreadsheet"), tablesXlsxFileName(),
+        WindowText::tr("Excel workbooks (*.xlsx)"));
+    if (fileName.isEmpty())
+        return;
+    if (const std::optional<QString> failure = writeTablesXlsx(tablesOf(ui), fileName))
+        showPlainBox(window, QMessageBox::Critical, WindowText::tr("ERROR"),
+                     WindowText::tr("Cannot write %1").arg(QDir::toNativeSeparators(fileName)),
+                     *failure);
+}
+
 void ProjectFiles::importTablesCsv()
 {
-    const QStringList paths =
-        QFileDialog::getOpenFileNames(window, WindowText::tr("Import tables from CSV"), QString(),
-                                      WindowText::tr("CSV files (*.csv)"));
+    importTableFiles(QFileDialog::getOpenFileNames(window, WindowText::tr("Import tables from CSV"),
+                                                   QString(), WindowText::tr("CSV files (*.csv)")));
+}
+
+void ProjectFiles::importTablesXlsx()
+{
+    importTableFiles(QFileDialog::getOpenFileNames(
+        window, WindowText::tr("Import tables from spreadsheet"), QString(),
+        WindowText::tr("Excel workbooks (*.xlsx);;CSV files (*.csv)")));
+}
+
+// All or nothing: a single line that cannot be taken leaves the tables as they are.
+void ProjectFiles::importTableFiles(const QStringList &paths)
+{
     if (paths.isEmpty())
         return;
     const QList<TableCsv> files = readTableFiles(paths);

@@ -43,18 +43,28 @@ void GatewayCommands::showRowFault(const TableRowFault &fault)
                           columnTitles(fault.table).value(fault.fault.column), fault.fault.reason));
 }
 
-// Every frame answered, or 3 s without an answer to the one named.
+// Every frame answered, or 3 s without an answer to the one named. A gateway
+// in working mode, or at other settings, leaves the table sizes unanswered.
 void GatewayCommands::downloadFinished(const TableDownload &download)
 {
     notes.hideProgress();
-    if (download.succeeded())
+    if (download.succeeded()) {
         QMessageBox::information(
             window, WindowText::tr("Success"),
             WindowText::tr("Download over!Success!Please change to working mode."));
-    else
-        QMessageBox::information(
-            window, WindowText::tr("Download error!"),
-            WindowText::tr("Download %1 error!").arg(unansweredFrame(download)));
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, WindowText::tr("Download error!"),
+                    WindowText::tr("Download %1 error!").arg(unansweredFrame(download)),
+                    QMessageBox::Ok, window);
+    if (download.workMode() == E_FUNC_MODE_BURN_NUM)
+        box.setInformativeText(
+            WindowText::tr("A gateway takes a download only in debug mode: press Debug Mode "
+                           "first. Check also that it is connected and listens at %1 baud, %2 "
+                           "stop bits, parity %3 (Scan finds its settings).")
+                .arg(ui.comboBoxBaudRate->currentText(), ui.comboBoxStopBit->currentText(),
+                     ui.comboBoxParity->currentText()));
+    box.exec();
 }
 
 // Said once, where the user looks next: no box after the fact.

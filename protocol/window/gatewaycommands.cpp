@@ -94,6 +94,7 @@ void GatewayCommands::commandAnswered(const GatewayTask *task)
     QString text;
     if (const auto *change = qobject_cast<const SerialChange *>(task)) {
         connection.showLineSettings(change->settingsGiven());
+        emit gatewaySettingsKnown(change->settingsGiven());
         text = WindowText::tr("Setting serial port successfully.");
     } else if (qobject_cast<const ModeChange *>(task)->mode() == DebugMode) {
         text = WindowText::tr("Setting debug mode successfully.");

@@ -11,7 +11,6 @@ class PortConnection;
 class ReceiveDisplay;
 class StatusNotes;
 class TableDownload;
-struct SerialSettings;
 struct TableRowFault;
 namespace Ui {
 class MainWindow;
@@ -41,6 +40,10 @@ public:
     void download();
     // Raw on the line: no frame, nothing awaited, the command outstanding goes on.
     void sendTestTelegram(const QString &text);
+
+signals:
+    // The gateway was found at, or given, these settings.
+    void gatewaySettingsKnown(const SerialSettings &settings);
 
 private:
     LineSession &session();

@@ -43,6 +43,7 @@ void GatewayCommands::scanFinished(const GatewayScan &scan)
     endScan();
     if (scan.succeeded()) {
         connection.showLineSettings(scan.found());
+        emit gatewaySettingsKnown(scan.found());
         QMessageBox::information(window, WindowText::tr("Found"),
                                  WindowText::tr("Found serial configuration."));
     } else {

@@ -3,6 +3,7 @@
 #include "networkportdialog.h"
 #include "plaintext.h"
 #include "recentnetworkports.h"
+#include "settingsnotice.h"
 #include "windowtext.h"
 
 #include <QAbstractItemView>
@@ -85,11 +86,7 @@ void PortSelector::askNetworkPort(QWidget *window)
         return;
     const QString name = networkPortName(dialog.port());
     addNetworkPort(name);
-    if (!writeRecentNetworkPorts(withRecentNetworkPort(recent, name)))
-        showPlainBox(window, QMessageBox::Critical, WindowText::tr("ERROR"),
-                     WindowText::tr("The network port could not be remembered: config.ini in %1 "
-                                    "cannot be written.")
-                         .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    noteSettingsWritten(writeRecentNetworkPorts(withRecentNetworkPort(recent, name)), window);
 }
 
 void PortSelector::addNetworkPort(const QString &name)

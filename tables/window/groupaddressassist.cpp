@@ -1,12 +1,17 @@
 #include "groupaddressassist.h"
 #include "addresscompleter.h"
 #include "addressmarks.h"
+#include "datapointgateway.h"
+#include "datapointspinbox.h"
 #include "datapointtypes.h"
 #include "plaintext.h"
+#include "recordchecks.h"
 #include "telegrampages.h"
 #include "ui_mainwindow.h"
+#include "windowtext.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTableWidget>
@@ -40,8 +45,14 @@ GroupAddressAssist::GroupAddressAssist(Ui::MainWindow &ui, QObject *parent)
                     if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                         markRows(table, topLeft.row(), bottomRight.row());
                 });
-        auto *completer = new AddressCompleter(panelWidget<QLineEdit>(page, addressColumn(table)),
-                                               groupAddressBook);
+        auto *address = panelWidget<QLineEdit>(page, addressColumn(table));
+        auto *completer = new AddressCompleter(address, groupAddressBook);
+        if (panelWidget<DatapointSpinBox>(page, valueColumn(table))) {
+            connect(address, &QLineEdit::textChanged, this,
+                    [this, table] { followDatapointType(table); });
+            connect(panelWidget<DatapointSpinBox>(page, valueColumn(table)),
+                    &QSpinBox::valueChanged, this, [this, table] { followDatapointType(table); });
+        }
         connect(completer, &AddressCompleter::chosen, this,
                 [this, table](const QString &address) { takeGroupAddress(table, address); });
     }
@@ -50,8 +61,11 @@ GroupAddressAssist::GroupAddressAssist(Ui::MainWindow &ui, QObject *parent)
 void GroupAddressAssist::showGroupAddressBook(const GroupAddressBook &book)
 {
     groupAddressBook = book;
-    for (const TelegramTable table : telegramTables)
+    for (const TelegramTable table : telegramTables) {
         markRows(table, 0, telegramPage(ui, table).table->rowCount() - 1);
+        followDatapointType(table);
+    }
+    emit bookChanged();
 }
 
 // The Addr. cell carries the hint: a tooltip, and an icon when marked.
@@ -75,6 +89,27 @@ void GroupAddressAssist::markRows(TelegramTable table, int first, int last)
     }
 }
 
+void GroupAddressAssist::followDatapointType(TelegramTable table)
+{
+    const TelegramPage page = telegramPage(ui, table);
+    auto *value = panelWidget<DatapointSpinBox>(page, valueColumn(table));
+    QLabel *sent = table == TelegramTable::Tele485ToKnxW   ? ui.label_485toknx_w_sent
+                   : table == TelegramTable::TeleKnxTo485W ? ui.label_knxto485_w_sent
+                                                           : nullptr;
+    if (!value || !sent)
+        return;
+    const std::optional<QString> address =
+        normalisedGroupAddress(panelWidget<QLineEdit>(page, addressColumn(table))->text());
+    const GroupAddressEntry *entry = address ? groupAddressBook.find(*address) : nullptr;
+    std::optional<DatapointType> type =
+        entry ? parseDatapointType(entry->datapointType) : std::nullopt;
+    if (type && gatewayValueBits(*type) == 0)
+        type.reset();
+    value->setDatapointType(type);
+    sent->setText(WindowText::tr("sends %1").arg(value->value()));
+    sent->setVisible(type.has_value());
+}
+
 void GroupAddressAssist::takeGroupAddress(TelegramTable table, const QString &address)
 {
     const GroupAddressEntry *entry = groupAddressBook.find(address);
@@ -82,9 +117,12 @@ void GroupAddressAssist::takeGroupAddress(TelegramTable table, const QString &ad
         return;
     const TelegramPage page = telegramPage(ui, table);
     panelWidget<QLineEdit>(page, addressColumn(table))->setText(address);
+    // A name typed is kept; one an earlier choice filled in follows the new one.
     auto *name = panelWidget<QLineEdit>(page, NameColumn);
-    if (name->text().isEmpty())
+    if (name->text().isEmpty() || name->text() == chosenNames.value(table)) {
         name->setText(entry->name);
+        chosenNames.insert(table, entry->name);
+    }
     auto *length = panelWidget<QComboBox>(page, lengthColumn(table));
     const int item = length->findText(lengthOfDatapointType(entry->datapointType));
     if (length->isEnabled() && item >= 0)

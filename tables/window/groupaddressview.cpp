@@ -3,6 +3,7 @@
 #include "addresssearch.h"
 #include "addressuses.h"
 #include "mainwindow.h"
+#include "plaintext.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -11,7 +12,27 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+constexpr int MostTextColumnWidth = 220;
+
+// Every column shows: a long name or description is elided, and whole in
+// its tooltip; "Used in" takes the rest.
+void fitTextColumns(QTableWidget *list)
+{
+    list->resizeColumnsToContents();
+    QHeaderView *header = list->horizontalHeader();
+    for (int column = 0; column < list->columnCount() - 1; ++column)
+        header->resizeSection(column, std::min(header->sectionSize(column), MostTextColumnWidth));
+    header->setStretchLastSection(true);
+    list->setTextElideMode(Qt::ElideRight);
+    for (int row = 0; row < list->rowCount(); ++row)
+        for (int column = 0; column < list->columnCount(); ++column)
+            if (QTableWidgetItem *item = list->item(row, column))
+                item->setToolTip(plainToolTip(item->text()));
+}
+
 QTableWidget *addressList(QWidget *parent, const GroupAddressBook &book,
                           const TelegramTables &tables)
 {
@@ -31,8 +52,7 @@ QTableWidget *addressList(QWidget *parent, const GroupAddressBook &book,
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->verticalHeader()->hide();
-    list->resizeColumnsToContents();
-    list->horizontalHeader()->setStretchLastSection(true);
+    fitTextColumns(list);
     return list;
 }
 } // namespace

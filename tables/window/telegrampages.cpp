@@ -1,5 +1,6 @@
 #include "telegrampages.h"
 
+#include "plaintext.h"
 #include "recordchecks.h"
 #include "ui_mainwindow.h"
 
@@ -9,7 +10,8 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table)
 {
     switch (table) {
     case TelegramTable::Tele485ToKnxW:
-        return {ui.tableWidget_485toknx_w,
+        return {table,
+                ui.tableWidget_485toknx_w,
                 Tele485ToKnxW::mostRows,
                 &checkedCells<Tele485ToKnxW>,
                 {{0, ui.lineEdit_485toknx_w_name},
@@ -20,7 +22,8 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table)
                  {6, ui.spinBox_485toknx_w_value},
                  {3, ui.comboBox_485toknx_w_type}}};
     case TelegramTable::Tele1Byte:
-        return {ui.tableWidget_1byte,
+        return {table,
+                ui.tableWidget_1byte,
                 Tele1Byte::mostRows,
                 &checkedCells<Tele1Byte>,
                 {{0, ui.lineEdit_1byte_name},
@@ -34,7 +37,8 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table)
                  {8, ui.spinBox_1byte_max},
                  {9, ui.spinBox_1byte_interval}}};
     case TelegramTable::TeleKnxTo485W:
-        return {ui.tableWidget_knxto485_w,
+        return {table,
+                ui.tableWidget_knxto485_w,
                 TeleKnxTo485W::mostRows,
                 &checkedCells<TeleKnxTo485W>,
                 {{0, ui.lineEdit_knxto485_w_name},
@@ -48,13 +52,19 @@ TelegramPage telegramPage(const Ui::MainWindow &ui, TelegramTable table)
     Q_UNREACHABLE();
 }
 
+// The name, which a narrow column elides, shows whole in its tooltip.
 void writeRow(QTableWidget *table, int row, const QStringList &cells)
 {
     for (int column = 0; column < cells.size(); ++column) {
-        if (QTableWidgetItem *item = table->item(row, column))
-            item->setText(cells.at(column));
-        else
-            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        QTableWidgetItem *item = table->item(row, column);
+        const bool added = !item;
+        if (added)
+            item = new QTableWidgetItem;
+        item->setText(cells.at(column));
+        if (column == 0)
+            item->setToolTip(plainToolTip(cells.at(column)));
+        if (added)
+            table->setItem(row, column, item);
     }
 }
 

@@ -24,6 +24,7 @@ struct PanelField
 // are the same for all three.
 struct TelegramPage
 {
+    TelegramTable kind;
     QTableWidget *table;
     int mostRows;
     // The record check of the page's kind, on cell texts.

@@ -105,6 +105,30 @@ private slots:
                 ";");
         QTest::newRow("3/3, semicolon, UTF-8")
             << threeByThree.toUtf8() << building << QStringList{"7: " + outside};
+        // Without a header line, as ETS writes it when asked to: recognised by
+        // where the addresses stand.
+        const auto withoutHeader = [](QString text) { return text.section("\r\n", 1).toUtf8(); };
+        QTest::newRow("1/1 without header, comma")
+            << withoutHeader(csv({{"Group name", "Address", "Central", "Unfiltered", "Description",
+                                   "DatapointType", "Security"},
+                                  {"Lighting", "1/-/-", "", "", "", "", "Auto"},
+                                  {"Ground floor", "1/2/-", "", "", "", "", "Auto"},
+                                  {"Living room – ceiling light", "1/2/3", "", "", "over the table",
+                                   "DPST-1-1", "Auto"},
+                                  {"Kitchen dimmer", "1/2/4", "", "", "", "DPT-5", "Auto"},
+                                  {"Two-level", "1/5"}},
+                                 ","))
+            << building << QStringList{"5: " + twoLevel};
+        QTest::newRow("3/1 without header, semicolon")
+            << withoutHeader(csv({{"Main", "Middle", "Sub", "Address", "Central", "Unfiltered",
+                                   "Description", "DatapointType", "Security"},
+                                  {"Lighting", "", "", "1/-/-", "", "", "", "", "Auto"},
+                                  {"", "Ground floor", "", "1/2/-", "", "", "", "", "Auto"},
+                                  {"", "", "Living room – ceiling light", "1/2/3", "", "",
+                                   "over the table", "DPST-1-1", "Auto"},
+                                  {"", "", "Kitchen dimmer", "1/2/4", "", "", "", "DPT-5", "Auto"}},
+                                 ";"))
+            << building << QStringList();
         QTest::newRow("1/1, semicolon, Windows-1252")
             << QByteArray("\"Group name\";\"Address\"\r\n\"K\xFC"
                           "che\";\"3/1/-\"\r\n"
@@ -163,11 +187,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
-        const QString noHeader = "No header line of an ETS group address export was found: it "
-                                 "names the columns \"Group name\" and \"Address\", or \"Main\", "
-                                 "\"Middle\", \"Sub\" and \"Address\".";
+        const QString noHeader =
+            "No ETS group address export was recognised: its header line names the columns "
+            "\"Group name\" and \"Address\", or \"Main\", \"Middle\", \"Sub\" and \"Address\"; "
+            "without a header line, every line has the address in the second column (1/1) or "
+            "in the fourth (3/1).";
         QTest::newRow("empty") << QByteArray(" \r\n") << "The file is empty.";
-        QTest::newRow("no header") << QByteArray("\"Living room\";\"1/2/3\"\n") << noHeader;
+        QTest::newRow("no header, a line without address")
+            << QByteArray("\"Living room\";\"1/2/3\"\n\"Notes\";\"see plan\"\n") << noHeader;
         QTest::newRow("wrong columns") << QByteArray("Name;Addr\nLiving room;1/2/3\n") << noHeader;
         static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe\x80";
         QTest::newRow("binary") << QByteArray(png, sizeof png - 1) << noHeader;
@@ -232,7 +259,9 @@ private slots:
         }
         QCOMPARE(found, QStringList({"1/2/3", "1/2/3", "11/2/3", "1/2/3", "11/2/3", "1/2/3", "",
                                      "1/2/3 11/2/3"}));
-        QCOMPARE(completionText(book.entries().at(0)), QString("1/2/3  Living room (DPST-1-1)"));
+        QCOMPARE(completionText(book.entries().at(0)),
+                 QString("1/2/3  Living room (DPST-1-1)  [Lighting / Ground floor]"));
+        QCOMPARE(completionText({"1/2/4", "Hall", "", "", "", ""}), QString("1/2/4  Hall"));
         QVERIFY(isAddressSearch(QString::fromUtf8("客厅")) && !isAddressSearch("1.2/3"));
 
         TelegramTables tables;

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -194,9 +195,12 @@ private slots:
     }
 
     // Newest first, five at most, beside the language, and only valid names;
-    // reading without the file creates none.
+    // reading without the file creates none. A working directory whose file
+    // cannot be written leaves them to the user's file, read back from there.
     void recentPortsKeptBesideTheLanguage()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(userSettingsFile());
         ScopedWorkDir dir;
         QCOMPARE(readRecentNetworkPorts(), QStringList());
         QVERIFY(!QFile::exists("config.ini"));
@@ -207,13 +211,16 @@ private slots:
         recent = withRecentNetworkPort(recent, "tcp://h:5");
         QCOMPARE(recent,
                  QStringList({"tcp://h:5", "tcp://h:7", "tcp://h:6", "tcp://h:4", "tcp://h:3"}));
-        QVERIFY(writeRecentNetworkPorts(recent + QStringList{"no port", "tcp://h:9"}));
+        QCOMPARE(writeRecentNetworkPorts(recent + QStringList{"no port", "tcp://h:9"}),
+                 SettingsWritten::InWorkingDirectory);
         QCOMPARE(readRecentNetworkPorts(), recent);
         QCOMPARE(QSettings("config.ini", QSettings::IniFormat).value("GeneralSettings/language"),
                  QVariant("0"));
 
         QVERIFY(QFile::remove("config.ini") && QDir().mkdir("config.ini"));
-        QVERIFY(!writeRecentNetworkPorts(recent));
+        QCOMPARE(writeRecentNetworkPorts(recent.mid(1)), SettingsWritten::InUserDirectory);
+        QCOMPARE(readRecentNetworkPorts(), recent.mid(1));
+        QVERIFY(QFile::remove(userSettingsFile()));
     }
 };
 

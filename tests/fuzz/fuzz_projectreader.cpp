@@ -1,7 +1,8 @@
 // The project reader on databases whose tables hold any values of any type,
 // in any number of columns: it reads a project whole, every row of every
 // telegram table and every number an int, or refuses the file and says why;
-// the address book holds only rows of valid, distinct addresses.
+// the address book holds only rows of valid, distinct addresses; the site
+// table decides nothing but the site details.
 
 #include "fuzzchecks.h"
 #include "projectreader.h"
@@ -17,7 +18,8 @@
 
 namespace {
 const char *const tableNames[] = {"info",       "general",           "tele_485_to_knx_w",
-                                  "tele_1byte", "tele_knx_to_485_w", "group_addresses"};
+                                  "tele_1byte", "tele_knx_to_485_w", "group_addresses",
+                                  "site"};
 
 QVariant fuzzValue(FuzzedDataProvider &input)
 {
@@ -94,11 +96,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_REQUIRE(read.project.has_value() == (read.refusal == ProjectRead::Refusal::None));
     FUZZ_REQUIRE(read.project || read.refusal == ProjectRead::Refusal::NotAProject ||
                  !read.fault.isEmpty());
+    // Without the site table: the same refusal, or the same project with
+    // empty site details.
+    FUZZ_REQUIRE(QSqlQuery(db).exec("drop table if exists site"));
+    const ProjectRead withoutSite = readProjectFile(db);
+    FUZZ_REQUIRE(withoutSite.refusal == read.refusal && withoutSite.fault == read.fault);
     if (!read.project) {
         db.close();
         return 0;
     }
     const Project &project = *read.project;
+    FUZZ_REQUIRE(withoutSite.project && withoutSite.project->site == SiteDetails());
+    if (rows[6] <= 0)
+        FUZZ_REQUIRE(project.site == SiteDetails());
+    Project siteAdded = *withoutSite.project;
+    siteAdded.site = project.site;
+    FUZZ_REQUIRE(siteAdded == project);
     const TelegramTables &tables = project.tables;
     for (int t = 0; t < 3; ++t)
         FUZZ_REQUIRE(tables.rowCount(telegramTables[t]) == rows[2 + t]);

@@ -4,8 +4,11 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -36,14 +39,15 @@ class TestGroupAddresses : public QObject
         QLineEdit *address = field(page + "_addr");
         address->clear();
         QTest::keyClicks(address, typed);
-        QAbstractItemView *popup = address->findChild<QCompleter *>()->popup();
-        if (!popup->isVisible())
+        const QListWidget *list = address->findChild<QListWidget *>("addressCompletions");
+        if (!list->isVisible())
             return {};
         QStringList listed;
-        for (int row = 0; row < popup->model()->rowCount(); ++row)
-            listed << popup->model()->index(row, 0).data().toString();
-        popup->setCurrentIndex(popup->model()->index(chosen, 0));
-        QTest::keyClick(popup, Qt::Key_Return);
+        for (int row = 0; row < list->count(); ++row)
+            listed << list->item(row)->text();
+        for (int row = 0; row <= chosen; ++row)
+            QTest::keyClick(address, Qt::Key_Down);
+        QTest::keyClick(address, Qt::Key_Return);
         return listed;
     }
 
@@ -67,7 +71,9 @@ private slots:
     void cleanup() { answerer.reset(), w.reset(); }
 
     // Letters search only an address book. A chosen entry fills the address,
-    // an empty name and a length box that is not fixed.
+    // a name that is empty or came with the entry chosen before, and a length
+    // box that is not fixed; the value box takes the value in the terms of
+    // the entry's datapoint type. A click beside the list reaches its widget.
     void completionFillsTheEditors()
     {
         QTest::keyClicks(field("485toknx_w_addr"), "ceil");
@@ -82,31 +88,56 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w->window()));
 
         w->select("comboBox_485toknx_w_length", "2 byte");
-        QCOMPARE(complete("485toknx_w", "CEIL", 0), QStringList{"1/2/3  Ceiling light (DPST-1-1)"});
+        const QString light = "1/2/3  Ceiling light (DPST-1-1)  [Lighting / Ground floor]";
+        const QString dimmer = "1/2/4  Dimmer (DPT-5)  [Lighting / Ground floor]";
+        QCOMPARE(complete("485toknx_w", "CEIL", 0), QStringList{light});
         QCOMPARE(QStringList({field("485toknx_w_addr")->text(), field("485toknx_w_name")->text(),
                               length("485toknx_w")}),
                  QStringList({"1/2/3", "Ceiling light", "1 bit"}));
+        auto *value = w->widget<QSpinBox>("spinBox_485toknx_w_value");
+        value->selectAll();
+        QTest::keyClicks(value, "on");
+        QVERIFY(value->hasAcceptableInput());
+        value->interpretText();
+        QCOMPARE(std::pair(value->value(), value->text()), std::pair(1, QString("On")));
+        QCOMPARE(w->widget<QLabel>("label_485toknx_w_sent")->text(), QString("sends 1"));
+        QVERIFY(!w->widget("label_485toknx_w_sent")->isHidden());
 
         field("knxto485_w_name")->setText("Mine");
-        QCOMPARE(complete("knxto485_w", "1.2", 1),
-                 QStringList({"1/2/3  Ceiling light (DPST-1-1)", "1/2/4  Dimmer (DPT-5)"}));
+        QCOMPARE(complete("knxto485_w", "1.2", 1), QStringList({light, dimmer}));
         QCOMPARE(QStringList({field("knxto485_w_addr")->text(), field("knxto485_w_name")->text(),
                               length("knxto485_w")}),
                  QStringList({"1/2/4", "Mine", "1 byte"}));
 
         // The main group "Lighting" matches too.
-        QCOMPARE(complete("1byte", "light", 0),
-                 QStringList({"1/2/3  Ceiling light (DPST-1-1)", "1/2/4  Dimmer (DPT-5)"}));
+        QCOMPARE(complete("1byte", "light", 0), QStringList({light, dimmer}));
+        QCOMPARE(complete("1byte", "dim", 0), QStringList({dimmer}));
         QCOMPARE(QStringList(
                      {field("1byte_addr")->text(), field("1byte_name")->text(), length("1byte")}),
-                 QStringList({"1/2/3", "Ceiling light", "1 byte"}));
+                 QStringList({"1/2/4", "Dimmer", "1 byte"}));
         QCOMPARE(complete("1byte", "1/3", 0), QStringList());
+
+        // The list open, a click on Min goes to Min, and so do the keys after it.
+        auto *minimum = w->widget<QSpinBox>("spinBox_1byte_min");
+        w->widget<QTabWidget>("tabWidget_General")
+            ->setCurrentWidget(w->widget("tableWidget_1byte")->parentWidget());
+        QLineEdit *address = field("1byte_addr");
+        address->clear();
+        QTest::keyClicks(address, "1/2");
+        const QListWidget *list = address->findChild<QListWidget *>("addressCompletions");
+        QVERIFY(list->isVisible() &&
+                list->geometry().top() >= address->mapToGlobal(QPoint(0, address->height())).y());
+        QTest::mouseClick(w->window().windowHandle(), Qt::LeftButton, {},
+                          minimum->mapTo(&w->window(), minimum->rect().center()));
+        QVERIFY(!list->isVisible());
+        QVERIFY(minimum->hasFocus());
+        QCOMPARE(address->text(), QString("1/2"));
 
         // A file that is no export leaves the book as it was; another export replaces it.
         importGroupAddresses(*w, *answerer, "Name;Addr\nHall;2/1/1\n");
         QCOMPARE(std::pair(answerer->last().title, answerer->last().icon),
                  std::pair(QString("ERROR"), QMessageBox::Critical));
-        QVERIFY(answerer->last().text.startsWith("No header line"));
+        QVERIFY(answerer->last().text.startsWith("No ETS group address export was recognised"));
         QCOMPARE(groupAddressRows(*w).size(), 2);
         importGroupAddresses(*w, *answerer, "Group name,Address\nHall,2/1/1\n");
         QCOMPARE(groupAddressRows(*w), Rows({{"2/1/1", "Hall", "", "", "", "", ""}}));

@@ -8,9 +8,14 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -100,13 +105,28 @@ private slots:
         QCOMPARE(started.window->windowTitle(), englishTitle);
         QVERIFY(started.chineseActionEnabled());
 
-        // A setting that cannot be kept is reported, and no restart offered.
+        // Where config.ini cannot be written the user's file keeps the setting,
+        // as a box says once; where neither can, nothing is kept and no
+        // restart is offered.
+        QStandardPaths::setTestModeEnabled(true);
+        const QString user = userSettingsFile(), userDirectory = QFileInfo(user).path();
+        QFile::remove(user);
         QVERIFY(QFile::remove(dir.filePath("config.ini")) && QDir(dir.path()).mkdir("config.ini"));
         started.action("actionChinese_C")->trigger();
-        QCOMPARE(answerer.count(), 2);
+        QCOMPARE(answerer.texts().mid(1),
+                 QStringList({dir.filePath("config.ini") +
+                                  " cannot be written: the settings are kept in " + user + ".",
+                              "Restart now?"}));
+        QCOMPARE(readLanguageSetting(), int(LanguageChinese));
+        QVERIFY(QFile::remove(user) && QDir().rmdir(userDirectory));
+        QFile blocking(userDirectory);
+        QVERIFY(blocking.open(QIODevice::WriteOnly));
+        started.action("actionChinese_C")->trigger();
+        QCOMPARE(answerer.count(), 4);
         QCOMPARE(answerer.last().title + ": " + answerer.last().text,
-                 "ERROR: The language setting could not be saved: config.ini in " + dir.path() +
-                     " cannot be written.");
+                 "ERROR: The settings cannot be saved: neither " + dir.filePath("config.ini") +
+                     " nor " + user + " can be written.");
+        QVERIFY(blocking.remove());
     }
 
     // OK ends the event loop as main runs it and starts the program detached.
@@ -181,8 +201,21 @@ private slots:
         for (int page = 0; page < tabs->count(); ++page) {
             tabs->setCurrentIndex(page);
             QTRY_COMPARE(misfits(), QStringList());
+            // Every column in sight, without a scroll bar across.
+            if (const auto *table = tabs->currentWidget()->findChild<QTableView *>())
+                QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
         }
         QVERIFY2(window.height() <= 700, qPrintable(QString::number(window.height())));
+
+        // Long notes in the status bar make the window no wider.
+        const QSize size = window.size();
+        window.findChild<QLineEdit *>("lineEdit_485toknx_w_telegram")->setText("1");
+        window.findChild<QPushButton *>("pushButton_485toknx_w_add")->click();
+        MessageBoxAnswerer answerer;
+        answerer.answerFileDialog(dir.filePath(QString("capture-").repeated(20) + ".txt"));
+        window.findChild<QAction *>("actionCaptureToFile")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.size(), size);
 
         const int tabsHeight = tabs->height(), areaHeight = area->height();
         window.resize(window.width(), window.height() + 100);

@@ -1,5 +1,7 @@
 #include "groupaddressfiles.h"
 #include "messageboxanswerer.h"
+#include "projectreader.h"
+#include "projectwriter.h"
 #include "sampletables.h"
 #include "scopedworkdir.h"
 #include "tablefilling.h"
@@ -177,6 +179,8 @@ private slots:
                          "group_addresses(id integer,address text,name text,main_group "
                          "text,middle_group text,datapoint_type text,description text)",
                          "info(product text,version text,creat_time time)", "notes(a text)",
+                         "site(id integer,site text,customer text,gateway_location text,installer "
+                         "text)",
                          "tele_1byte(id integer,name text,telegram_p text,ack_p text,telegram_n "
                          "text,ack_n text,addr text,min integer,max text,interval text)",
                          "tele_485_to_knx_w(id integer,name text,telegram text,ack text,ntype "
@@ -202,6 +206,27 @@ private slots:
                  QString("Save settings|rs485.db|Open settings"));
         QCOMPARE(dialogs.at(0).nameFilters, QStringList({"db Files (*.db)", "db Files (*.db)"}));
         QCOMPARE(dialogs.last().nameFilters, dialogs.at(0).nameFilters);
+    }
+
+    // The site details through the file, and empty from a file without them.
+    void siteDetailsRoundTrip()
+    {
+        Project project;
+        project.serialOptions = {8, 1, 2};
+        project.site = {"Hall 2", QString::fromUtf8("人民 'x\""), "", "J. Smith"};
+        std::optional<Project> read, older;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "site");
+            db.setDatabaseName(path);
+            QVERIFY(db.open() && writeProjectFile(db, project));
+            read = readProjectFile(db).project;
+            QVERIFY(QSqlQuery(db).exec("drop table site"));
+            older = readProjectFile(db).project;
+        }
+        QSqlDatabase::removeDatabase("site");
+        QVERIFY(read && *read == project);
+        project.site = {};
+        QVERIFY(older && *older == project);
     }
 
     // The tables and the address book go; the selections and the panel

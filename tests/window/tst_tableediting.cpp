@@ -4,11 +4,14 @@
 #include "tablefilling.h"
 #include "telegrampages.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 using Rows = QList<QStringList>;
@@ -56,7 +59,8 @@ private slots:
     void init() { w = std::make_unique<WindowUnderTest>(); }
     void cleanup() { w.reset(); }
 
-    // From one row, as many presses as the limit try one row beyond it.
+    // From one row, as many presses as the limit try one row beyond it; the
+    // status bar says why the last is not taken.
     void addStopsAtTheRowLimit()
     {
         MessageBoxAnswerer answerer;
@@ -66,8 +70,58 @@ private slots:
             for (int presses = 0; presses < mostRows; ++presses)
                 press(page, "add");
             QCOMPARE(table(page)->rowCount(), mostRows);
+            QCOMPARE(find<QLabel>("inputFaultLabel")->text(),
+                     QString("Not taken: the table holds %1 rows, the most a gateway takes.")
+                         .arg(mostRows));
         }
         QCOMPARE(answerer.count(), 0);
+    }
+
+    // A record refused names the field and why; the field is marked until it
+    // changes, the note until a record is taken.
+    void refusedRecordSaysWhy()
+    {
+        addRecord(*w, lamp);
+        auto *address = find<QLineEdit>("lineEdit_485toknx_w_addr");
+        address->setText("9/");
+        press("485toknx_w", "add");
+        QCOMPARE(table("485toknx_w")->rowCount(), 1);
+        const auto *note = find<QLabel>("inputFaultLabel");
+        QCOMPARE(note->text(), QString("Not taken: Addr.: \"9/\" is not a group address from "
+                                       "0/0/1 to 15/7/255"));
+        QVERIFY(!note->isHidden() && !address->styleSheet().isEmpty());
+        address->setText("9/1/1");
+        QVERIFY(address->styleSheet().isEmpty());
+        press("485toknx_w", "add");
+        QCOMPARE(table("485toknx_w")->rowCount(), 2);
+        QVERIFY(note->isHidden());
+    }
+
+    // The title shows changes not yet in a file; Quit then asks: Cancel keeps
+    // the window, Discard quits. Nothing is asked without changes.
+    void quitAsksForUnsavedChanges()
+    {
+        const QString title = w->window().windowTitle();
+        const auto quitAnswering = [this](QMessageBox::StandardButton answer) {
+            MessageBoxAnswerer answerer;
+            answerer.answerNext(answer);
+            // Kept: the loop goes on until the guard, after the question.
+            QTimer guard;
+            connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+            guard.start(500);
+            QTimer::singleShot(0, [this] { w->widget<QAction>("actionQuit_Q")->trigger(); });
+            const int ended = QCoreApplication::exec();
+            return std::pair(ended, answerer.texts());
+        };
+        QCOMPARE(quitAnswering(QMessageBox::Cancel), std::pair(0, QStringList()));
+        addRecord(*w, lamp);
+        QTRY_COMPARE(w->window().windowTitle(), title + "*");
+        const QStringList asked{"The project has changes that are not saved."};
+        QCOMPARE(quitAnswering(QMessageBox::Cancel), std::pair(1, asked));
+        QVERIFY(w->window().windowTitle().endsWith("*"));
+        QCOMPARE(quitAnswering(QMessageBox::Discard), std::pair(0, asked));
+        press("485toknx_w", "delete");
+        QTRY_COMPARE(w->window().windowTitle(), title);
     }
 
     // Add stores the checked record, the new row current and selected whichever
@@ -132,13 +186,13 @@ private slots:
         press(page, "delete");
         QCOMPARE(tableRows(t), Rows({rows.at(0), rows.at(2)}));
 
-        // Clear asks first; nothing to clear, it asks nothing.
-        answerer.answerNext(QMessageBox::Cancel);
+        // Clear asks first, No the default; nothing to clear, it asks nothing.
+        answerer.answerNext(QMessageBox::No);
         press(page, "clear");
         const MessageBoxAnswerer::Box box = answerer.last();
         QCOMPARE(std::tuple(box.title + ": " + box.text, box.icon, box.buttons, box.defaultButton),
                  std::tuple(QString("Clear: Clear all?"), QMessageBox::Question,
-                            QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes));
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No));
         QCOMPARE(t->rowCount(), 2);
         answerer.answerNext(QMessageBox::Yes);
         press(page, "clear");

@@ -2,11 +2,13 @@
 #include "reportpdf.h"
 #include "sampletables.h"
 #include "scopedworkdir.h"
+#include "sitedialog.h"
 #include "tablefilling.h"
 #include "tablescsv.h"
 #include "telegrampages.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTranslator>
@@ -23,6 +25,17 @@ QString pdfText(const QString &file)
         return QString();
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
+
+// The text without white space, as one line.
+QString withoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression("\\s"));
+}
+
+// The signature block: a column per party, a line per field.
+const QRegularExpression signatureLines("^ *Signatures\n+ *Installer +Customer\n+ *Name: "
+                                        "+Name:\n+ *Date: +Date:\n+ *Signature: +Signature:$",
+                                        QRegularExpression::MultilineOption);
 
 // Varied rows with Chinese names, as the window shows them: 灯0, 灯1 ...,
 // 调光0 ..., 阀0 ...
@@ -85,7 +98,7 @@ private slots:
     void cleanup() { answerer.reset(), w.reset(), workDir.reset(); }
 
     // Exported twice (the second time replacing the files), then imported
-    // into an empty window.
+    // into an empty window; exported as a workbook and imported likewise.
     void exportThenImportGivesTheSameTables()
     {
         const TelegramTables tables = sampleTables(3, 2, 4);
@@ -95,8 +108,15 @@ private slots:
         trigger("actionExportTablesCsv", workDir->path());
         QCOMPARE(answerer->texts(), QStringList{"The folder already holds 485-to-knx.csv, "
                                                 "485-to-knx-1byte.csv, knx-to-485.csv. Replace?"});
+        trigger("actionExportTablesXlsx", workDir->filePath("tables.xlsx"));
         w = std::make_unique<WindowUnderTest>();
         trigger("actionImportTablesCsv", exportedFiles(tables));
+        QCOMPARE(answerer->count(), 1);
+        for (const TelegramTable table : telegramTables)
+            QCOMPARE(w->tables().cells(table), upperCaseHex(tables).cells(table));
+        // The same tables through a workbook.
+        w = std::make_unique<WindowUnderTest>();
+        trigger("actionImportTablesXlsx", workDir->filePath("tables.xlsx"));
         QCOMPARE(answerer->count(), 1);
         for (const TelegramTable table : telegramTables)
             QCOMPARE(w->tables().cells(table), upperCaseHex(tables).cells(table));
@@ -157,8 +177,11 @@ private slots:
             QCOMPARE(w->tables().cells(table), own.cells(table));
     }
 
-    // After a project export: the title block, every row numbered from 0 on
-    // a page that shows its table's header, every page numbered.
+    // After a project export: the title block, the gateway's settings not
+    // read whatever the "Serial Options", the empty site details, every row
+    // numbered from 1 on a page that shows its table's header, the signature
+    // lines last and on one page with their heading (which here would end
+    // the page before), every page numbered.
     void reportShowsTheTitleBlockAndEveryRow()
     {
         const TelegramTables tables = sampleTables(70, 12, 25);
@@ -171,13 +194,16 @@ private slots:
         const QStringList pages = pdfText(workDir->filePath("report.pdf")).split('\f');
         QVERIFY(pages.size() >= 4); // after the last page's form feed, nothing
         const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-        QVERIFY(QRegularExpression("^Commissioning report\n+ *Project file: +plant.db\n+ *Date: +" +
-                                   today +
-                                   " [0-2][0-9]:[0-5][0-9]\n+ *Tool: +RS485 Conifguration "
-                                   "V1.1.3\n+ *Serial Options +Baud rate: 115200, Stop bits: 1, "
-                                   "Parity: EVEN\n")
-                    .match(pages.first())
-                    .hasMatch());
+        QVERIFY2(QRegularExpression(
+                     "^Commissioning report\n+ *Project file: +plant.db\n+ *Date: +" + today +
+                     " [0-2][0-9]:[0-5][0-9]\n+ *Tool: +RS485 Conifguration "
+                     "V1.1.3\n+ *Gateway serial settings: +not read from the "
+                     "gateway\n+ *Site details\n+ *Site:\n+ *Customer:\n+ *Gateway "
+                     "location:\n+ *Installer:\n+ *485 to KNX telegrams\n+ *No. ")
+                     .match(pages.first())
+                     .hasMatch(),
+                 qPrintable(pages.first().left(1000)));
+        QVERIFY(pages.at(pages.size() - 2).contains(signatureLines));
         const QRegularExpression rowLine(QString::fromUtf8("^ *(\\d+) +((灯|调光|阀)\\d+) "),
                                          QRegularExpression::MultilineOption);
         const QStringList headers = {"No. +Name +Telegram +Ack +Type",
@@ -200,33 +226,90 @@ private slots:
         QStringList expected;
         for (const TelegramTable table : telegramTables)
             for (int row = 0; row < tables.rowCount(table); ++row)
-                expected << tables.cells(table).at(row).first() + "=" + QString::number(row);
+                expected << tables.cells(table).at(row).first() + "=" + QString::number(row + 1);
         QCOMPARE(rows, expected);
     }
 
-    // Headings in the interface language; Chinese names whatever the language.
+    // The site details as the dialog gives them, the gateway's settings, each
+    // table under its title and the signature lines, on one page.
+    void reportShowsTheSiteAndTheGatewaySettings()
+    {
+        SiteDialog dialog({"", "Example Ltd.", "", ""});
+        QCOMPARE(dialog.objectName(), QString("siteDialog"));
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("lineEditSite"), " Plant hall 2 ");
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("lineEditGatewayLocation"),
+                         "Cabinet 3, top rail");
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("lineEditInstaller"), "J. Smith");
+        Project project;
+        project.site = dialog.details();
+        QVERIFY(project.site ==
+                SiteDetails({"Plant hall 2", "Example Ltd.", "Cabinet 3, top rail", "J. Smith"}));
+        project.tables = sampleTables(2, 0, 1);
+        QVERIFY(writeReportPdf(commissioningReport(project, {}, {}, SerialSettings{8, 2, 1}),
+                               workDir->filePath("report.pdf"),
+                               [](int, int) { return true; }) == ReportWriting::Written);
+        const QStringList pages = pdfText(workDir->filePath("report.pdf")).split('\f');
+        QCOMPARE(pages.size(), 2);
+        QVERIFY2(QRegularExpression(
+                     "\n *Gateway serial settings: +Baud rate: 115200, Stop bits: 2, Parity: "
+                     "ODD\n+ *Site details\n+ *Site: +Plant hall 2\n+ *Customer: +Example Ltd.\n+ "
+                     "*Gateway location: +Cabinet 3, top rail\n+ *Installer: +J. Smith\n+ *485 to "
+                     "KNX telegrams\n+ *No\\. [^\f]*\n *485 to KNX \\(1 byte\\) telegrams\n+ *No "
+                     "rows\n+ *KNX to 485 telegrams\n+ *No\\. [^\f]*\n *Signatures\n")
+                     .match(pages.first())
+                     .hasMatch(),
+                 qPrintable(pages.first()));
+        QVERIFY(pages.first().contains(signatureLines));
+    }
+
+    // Every text of the report, and no other Chinese character: Chinese
+    // names and site details whatever the language, the rest translated.
     void reportInChinese()
     {
         QTranslator chinese;
         QVERIFY(chinese.load(":/tr_SC.qm"));
         QCoreApplication::installTranslator(&chinese);
-        w = std::make_unique<WindowUnderTest>();
-        trigger("actionImportTablesCsv", exportedFiles(sampleTables(2, 1, 0)));
-        trigger("actionCommissioningReport", workDir->filePath("report.pdf"));
-        QCoreApplication::removeTranslator(&chinese);
+        Project project;
+        project.tables = sampleTables(2, 1, 0);
+        project.site = {QString::fromUtf8("上海项目现场一号楼"), QString::fromUtf8("人民日报社"),
+                        QString::fromUtf8("目录柜二层，东侧"), QString::fromUtf8("王大力")};
+        const CommissioningReport report =
+            commissioningReport(project, "plant.db", QDateTime::currentDateTime(), std::nullopt);
+        QVERIFY(writeReportPdf(report, workDir->filePath("report.pdf"),
+                               [](int, int) { return true; }) == ReportWriting::Written);
         const QString text = pdfText(workDir->filePath("report.pdf"));
-        for (const char *shown : {"调试报告", "序号", "名称", "灯1", "调光0"})
-            QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
-        // Qt's PDF gives some ideographs the code of a radical with the same
-        // glyph: 页 comes out as U+2EDA.
-        QVERIFY(text.contains(QRegularExpression(QString::fromUtf8("第 1 \\S，共 1 \\S"))));
+        QStringList texts = {report.title, report.siteTitle, report.signatures.title,
+                             QCoreApplication::translate("MainWindow", "No rows")};
+        for (int page = 1; page <= text.count('\f'); ++page)
+            texts << reportPageLabel(page, int(text.count('\f')));
+        QCoreApplication::removeTranslator(&chinese);
+        texts << report.signatures.parties << report.signatures.fields;
+        for (const ReportLines &lines : {report.facts, report.site})
+            for (const auto &[label, value] : lines)
+                texts << label << value;
+        for (const ReportTable &table : report.tables) {
+            texts << table.title << (table.rows.isEmpty() ? QStringList() : table.columns);
+            for (const QStringList &cells : table.rows)
+                texts << cells.first() + cells.at(1); // number and name
+        }
+        QString chineseShown;
+        for (const QString &shown : texts) {
+            QVERIFY2(withoutSpaces(text).contains(withoutSpaces(shown)), qPrintable(shown));
+            chineseShown += shown;
+        }
+        for (const QChar c : text)
+            QVERIFY2(c.unicode() < 0x2E80 || chineseShown.contains(c),
+                     qPrintable(QString("U+%1").arg(c.unicode(), 4, 16)));
+        // The catalogue's titles, which the window's tabs do not use.
+        for (const char *title : {"485转KNX报文", "485转KNX（1字节）报文", "KNX转485报文"})
+            QVERIFY2(withoutSpaces(text).contains(QString::fromUtf8(title)), title);
     }
 
     // Cancelled while its pages are drawn: the file that was there stays.
     void aCancelledReportLeavesNoFile()
     {
         QVERIFY(workDir->write("report.pdf", "before"));
-        CommissioningReport report = commissioningReport({}, {}, {});
+        CommissioningReport report = commissioningReport({}, {}, {}, {});
         QCOMPARE(report.facts.first().second, QString("Unsaved project"));
         report.tables.first().rows = Rows(300, {"0", "灯", "01"});
         QCOMPARE(writeReportPdf(report, workDir->filePath("report.pdf"),
