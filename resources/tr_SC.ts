@@ -1074,8 +1074,36 @@ Check the cable and the adapter, then open the port again.</source>
         <translation>下载停止于%1：%2。</translation>
     </message>
     <message>
+        <source>Import tables from spreadsheet…</source>
+        <translation>从电子表格导入表格…</translation>
+    </message>
+    <message>
+        <source>Export tables as spreadsheet…</source>
+        <translation>将表格导出为电子表格…</translation>
+    </message>
+    <message>
+        <source>Site details…</source>
+        <translation>现场信息…</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the settings are kept in %2.</source>
+        <translation>%1 无法写入：设置保存在 %2。</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved: neither %1 nor %2 can be written.</source>
+        <translation>无法保存设置：%1 和 %2 都无法写入。</translation>
+    </message>
+    <message>
         <source>A gateway takes a download only in debug mode: press Debug Mode first. Check also that it is connected and listens at %1 baud, %2 stop bits, parity %3 (Scan finds its settings).</source>
         <translation>网关只在调试模式下接受下载：请先按“调试模式”。另请检查网关已连接，并以 %1 波特、%2 停止位、校验 %3 收听（“扫描”可找到其设置）。</translation>
+    </message>
+    <message>
+        <source>sends %1</source>
+        <translation>发送 %1</translation>
     </message>
     <message>
         <source>The record was not taken.</source>
@@ -1224,6 +1252,22 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>Save them in the project file first?</source>
         <translation>是否先将其保存到工程文件？</translation>
+    </message>
+    <message>
+        <source>Export tables as spreadsheet</source>
+        <translation>将表格导出为电子表格</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Import tables from spreadsheet</source>
+        <translation>从电子表格导入表格</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1860,50 +1904,6 @@ Check the cable and the adapter, then open the port again.</source>
     <message>
         <source>%1 control</source>
         <translation>%1控制</translation>
-    </message>
-    <message>
-        <source>Import tables from spreadsheet…</source>
-        <translation>从电子表格导入表格…</translation>
-    </message>
-    <message>
-        <source>Export tables as spreadsheet…</source>
-        <translation>将表格导出为电子表格…</translation>
-    </message>
-    <message>
-        <source>Site details…</source>
-        <translation>现场信息…</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: the settings are kept in %2.</source>
-        <translation>%1 无法写入：设置保存在 %2。</translation>
-    </message>
-    <message>
-        <source>The settings cannot be saved: neither %1 nor %2 can be written.</source>
-        <translation>无法保存设置：%1 和 %2 都无法写入。</translation>
-    </message>
-    <message>
-        <source>sends %1</source>
-        <translation>发送 %1</translation>
-    </message>
-    <message>
-        <source>Export tables as spreadsheet</source>
-        <translation>将表格导出为电子表格</translation>
-    </message>
-    <message>
-        <source>Excel workbooks (*.xlsx)</source>
-        <translation>Excel 工作簿 (*.xlsx)</translation>
-    </message>
-    <message>
-        <source>Import tables from spreadsheet</source>
-        <translation>从电子表格导入表格</translation>
-    </message>
-    <message>
-        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
-        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
     </message>
 </context>
 </TS>
