@@ -2,6 +2,7 @@
 
 #include "consoleoutput.h"
 #include "itemtexts.h"
+#include "knxcommandline.h"
 #include "portnames.h"
 #include "recordchecks.h"
 #include "serialsettingstexts.h"
@@ -91,7 +92,8 @@ const char programDescription[] =
     "Commissions RS485-to-KNX gateways from the command line: finds their serial settings,\n"
     "switches their mode, downloads telegram tables from a project file, sends test\n"
     "telegrams and watches the line. Repeating --port runs the same work on each port in\n"
-    "parallel, one engine per port.\n"
+    "parallel, one engine per port. The knx commands watch, write and read group addresses\n"
+    "through a KNXnet/IP interface.\n"
     "\nUsage: rs485ctl <command> [options]\n"
     "\nCommands:\n";
 
@@ -131,7 +133,9 @@ QString programHelp()
                              .arg(QLatin1String(info.name), QLatin1String(info.arguments))
                              .trimmed(),
                          QLatin1String(info.summary));
-    text += QStringLiteral("\nRun \"rs485ctl <command> --help\" for the options of a command.\n"
+    text += knxProgramHelp();
+    text += QStringLiteral("\nRun \"rs485ctl <command> --help\" for the options of a command,\n"
+                           "\"rs485ctl knx --help\" for the knx commands.\n"
                            "\nOptions:\n"
                            "  -h, --help     Displays help, for the program or a command.\n"
                            "  -v, --version  Displays version information.\n");
@@ -409,6 +413,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                                       QCoreApplication::applicationVersion()));
     if (first.isEmpty())
         return usageError(QStringLiteral("no command given"));
+    if (first == QLatin1String("knx"))
+        return parseKnxCommandLine(arguments);
     const CommandInfo *info = findCommand(first);
     if (!info)
         return usageError(QStringLiteral("unknown command \"%1\"").arg(first));

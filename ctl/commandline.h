@@ -2,6 +2,7 @@
 
 #include "frame.h"
 #include "frameexchange.h"
+#include "knxinvocation.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,8 @@ struct Invocation
     QString projectPath;            // download
     bool commission = false;        // download
     QByteArray telegram;            // send
+    // A knx command, which needs nothing above.
+    std::optional<KnxInvocation> knx;
 };
 
 // The invocation, or the exit code after help, the version or a usage error

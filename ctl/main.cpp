@@ -4,8 +4,11 @@
 #include "consoleoutput.h"
 #include "downloadproject.h"
 #include "gatewayrun.h"
+#include "knxrun.h"
+#include "knxsearchlist.h"
 #include "portlist.h"
 #include "programversion.h"
+#include "projectfileloading.h"
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
@@ -24,6 +27,27 @@ int printPorts(bool json)
     else
         writeOut(portListText(ports));
     return ExitSucceeded;
+}
+
+int runKnx(const KnxInvocation &invocation)
+{
+    if (invocation.action == KnxAction::Search)
+        return runKnxSearch(invocation);
+    Project project;
+    if (!invocation.projectPath.isEmpty()) {
+        const ProjectLoading loading = loadProjectFile(invocation.projectPath);
+        if (!loading.project) {
+            writeErr(QStringLiteral("rs485ctl: %1\n").arg(visible(loading.error)));
+            return ExitUsage;
+        }
+        project = *loading.project;
+    }
+    KnxRun run(invocation, project.groupAddresses);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &run, &KnxRun::interrupt);
+    QObject::connect(&run, &KnxRun::finished, qApp, &QCoreApplication::exit);
+    QTimer::singleShot(0, &run, &KnxRun::start);
+    return QCoreApplication::exec();
 }
 
 int runOnGateways(const Invocation &invocation)
@@ -61,6 +85,8 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments());
     if (!commandLine.invocation)
         return commandLine.exitCode;
+    if (commandLine.invocation->knx)
+        return runKnx(*commandLine.invocation->knx);
     if (commandLine.invocation->command == CtlCommand::Ports)
         return printPorts(commandLine.invocation->json);
     return runOnGateways(*commandLine.invocation);

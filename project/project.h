@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkresults.h"
 #include "frame.h"
 #include "groupaddressbook.h"
 #include "telegramtables.h"
@@ -24,6 +25,8 @@ struct Project
     TelegramTables tables;
     GroupAddressBook groupAddresses;
     SiteDetails site;
+    // The commissioning check's findings for rows that read as when checked.
+    QList<RowCheckResult> checkResults;
 };
 
 bool operator==(const SiteDetails &a, const SiteDetails &b);
@@ -32,8 +35,8 @@ inline bool operator!=(const SiteDetails &a, const SiteDetails &b)
     return !(a == b);
 }
 
-// The same project: the same options, the same texts in every cell and the
-// same site details.
+// The same project: the same options, the same texts in every cell, the
+// same site details and check results.
 bool operator==(const Project &a, const Project &b);
 inline bool operator!=(const Project &a, const Project &b)
 {

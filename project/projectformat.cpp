@@ -78,6 +78,55 @@ SiteDetails siteOfCells(const QStringList &cells)
     return {cells.value(0), cells.value(1), cells.value(2), cells.value(3)};
 }
 
+namespace {
+const char *const outcomeWords[] = {"passed", "failed", "skipped"};
+} // namespace
+
+const TableFormat &checkResultTableFormat()
+{
+    static const TableFormat format = {
+        "check_results",
+        "CREATE TABLE check_results (id integer PRIMARY KEY AUTOINCREMENT,table_name text,"
+        "row_index text,checked_at text,outcome text,words text,row_text text,reaction_ms text)",
+        "insert into check_results values (?,?,?,?,?,?,?,?)", "exec check results Error",
+        QList<StoredCell>(7, StoredCell::Text)};
+    return format;
+}
+
+QStringList checkResultCells(const RowCheckResult &result)
+{
+    return {telegramTableFormat(result.where.table).name,
+            QString::number(result.where.row),
+            result.time.toString(Qt::ISODateWithMs),
+            QLatin1String(outcomeWords[int(result.outcome)]),
+            result.words,
+            result.rowText,
+            QString::number(result.reactionMs)};
+}
+
+std::optional<RowCheckResult> checkResultOfCells(const QStringList &cells)
+{
+    RowCheckResult result;
+    const auto table =
+        std::find_if(std::begin(telegramTables), std::end(telegramTables), [&](TelegramTable kind) {
+            return telegramTableFormat(kind).name == cells.value(0);
+        });
+    const auto outcome =
+        std::find(std::begin(outcomeWords), std::end(outcomeWords), cells.value(3));
+    bool rowOk = false;
+    result.where.row = cells.value(1).toInt(&rowOk);
+    result.time = QDateTime::fromString(cells.value(2), Qt::ISODateWithMs);
+    if (table == std::end(telegramTables) || outcome == std::end(outcomeWords) || !rowOk ||
+        result.where.row < 0 || !result.time.isValid())
+        return std::nullopt;
+    result.where.table = *table;
+    result.outcome = RowCheckResult::Outcome(outcome - std::begin(outcomeWords));
+    result.words = cells.value(4);
+    result.rowText = cells.value(5);
+    result.reactionMs = cells.value(6).toInt();
+    return result;
+}
+
 QString oneByteLength()
 {
     return QStringLiteral("1 byte");

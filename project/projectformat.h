@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The layout of the three telegram tables, the address book and the site
 // details of a project file, shared by the writer and the reader.
 
@@ -41,6 +43,16 @@ const TableFormat &siteTableFormat();
 QStringList siteCells(const SiteDetails &site);
 // The details of a row's cells; missing cells are empty.
 SiteDetails siteOfCells(const QStringList &cells);
+
+// The commissioning check's results, one row each: the table's name in the
+// file, the row from 0, the time, "passed", "failed" or "skipped", the words,
+// the row's cells when checked and the reaction time in ms. Files written
+// before it have no such table.
+const TableFormat &checkResultTableFormat();
+QStringList checkResultCells(const RowCheckResult &result);
+// The result of a row's cells; nothing for cells that name no table, row,
+// time or outcome.
+std::optional<RowCheckResult> checkResultOfCells(const QStringList &cells);
 
 // The length text of every 1-byte record.
 QString oneByteLength();

@@ -295,6 +295,12 @@ ProjectRead readProjectFile(const QSqlDatabase &db)
     project.groupAddresses = GroupAddressBook(
         recordsFromCells<GroupAddressEntry>(readTextTable(db, groupAddressTableFormat())));
     project.site = siteOfCells(readTextTable(db, siteTableFormat(), 1).value(0));
+    QList<RowCheckResult> results;
+    for (const QStringList &cells : readTextTable(db, checkResultTableFormat())) {
+        if (const std::optional<RowCheckResult> result = checkResultOfCells(cells))
+            results << *result;
+    }
+    project.checkResults = resultsThatHold(results, project.tables);
     read.project = project;
     return read;
 }

@@ -15,7 +15,8 @@ const QStringList dropStatements = {"drop table if exists info",
                                     "drop table if exists tele_1byte",
                                     "drop table if exists tele_knx_to_485_w",
                                     "drop table if exists group_addresses",
-                                    "drop table if exists site"};
+                                    "drop table if exists site",
+                                    "drop table if exists check_results"};
 
 const char *const createInfo = "CREATE TABLE info (product text, version text, creat_time time)";
 const char *const createGeneral =
@@ -70,6 +71,14 @@ bool insertRows(QSqlQuery &query, const TableFormat &format, const QList<QString
     return false;
 }
 
+QList<QStringList> checkResultRows(const QList<RowCheckResult> &results)
+{
+    QList<QStringList> rows;
+    for (const RowCheckResult &result : results)
+        rows << checkResultCells(result);
+    return rows;
+}
+
 // Every statement of the export in order; stops at the first that fails.
 bool writeTables(const QSqlDatabase &db, const Project &project)
 {
@@ -80,7 +89,8 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
     QStringList creates = {createInfo, createGeneral};
     for (const TelegramTable table : telegramTables)
         creates << telegramTableFormat(table).createStatement;
-    creates << groupAddressTableFormat().createStatement << siteTableFormat().createStatement;
+    creates << groupAddressTableFormat().createStatement << siteTableFormat().createStatement
+            << checkResultTableFormat().createStatement;
     for (const QString &statement : creates)
         if (!execute(query, statement))
             return false;
@@ -102,7 +112,8 @@ bool writeTables(const QSqlDatabase &db, const Project &project)
             return false;
     return insertRows(query, groupAddressTableFormat(),
                       cellsOfRecords(project.groupAddresses.entries())) &&
-           insertRows(query, siteTableFormat(), {siteCells(project.site)});
+           insertRows(query, siteTableFormat(), {siteCells(project.site)}) &&
+           insertRows(query, checkResultTableFormat(), checkResultRows(project.checkResults));
 }
 } // namespace
 

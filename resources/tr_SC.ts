@@ -1905,5 +1905,433 @@ Check the cable and the adapter, then open the port again.</source>
         <source>%1 control</source>
         <translation>%1控制</translation>
     </message>
+    <message>
+        <source>KNX</source>
+        <translation>KNX</translation>
+    </message>
+    <message>
+        <source>Connect to KNX…</source>
+        <translation>连接到 KNX…</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Group monitor</source>
+        <translation>组监视器</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number from 0 to %2</source>
+        <translation>“%1”不是 0 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a group address such as 1/2/3</source>
+        <translation>“%1”不是组地址（例如 1/2/3）</translation>
+    </message>
+    <message>
+        <source>The datapoint type of %1 is not known: choose a type or a length for the value.</source>
+        <translation>%1 的数据点类型未知：请为该值选择类型或长度。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a datapoint type such as 9.001 nor a length such as 1 byte</source>
+        <translation>“%1”既不是数据点类型（例如 9.001），也不是长度（例如 1 byte）</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>源地址</translation>
+    </message>
+    <message>
+        <source>Group address</source>
+        <translation>组地址</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>服务</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读</translation>
+    </message>
+    <message>
+        <source>Response</source>
+        <translation>响应</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写</translation>
+    </message>
+    <message>
+        <source>Cannot send a KNX search request: %1. Check the network settings of this computer.</source>
+        <translation>无法发送 KNX 搜索请求：%1。请检查本计算机的网络设置。</translation>
+    </message>
+    <message>
+        <source>no network interface can send it</source>
+        <translation>没有可发送它的网络接口</translation>
+    </message>
+    <message>
+        <source>%1 is no IPv4 address</source>
+        <translation>%1 不是 IPv4 地址</translation>
+    </message>
+    <message>
+        <source>Cannot join the KNX routing group %1 on port %2: %3. Check that the network is up and allows multicast, or use a tunnelling interface.</source>
+        <translation>无法加入端口 %2 上的 KNX 路由组 %1：%3。请检查网络是否已连接并允许组播，或使用隧道接口。</translation>
+    </message>
+    <message>
+        <source>The telegram could not be sent to the routing group: %1. Check the network.</source>
+        <translation>无法将报文发送到路由组：%1。请检查网络。</translation>
+    </message>
+    <message>
+        <source>The KNX interface at %1 is busy: it has no free tunnel. Close another program&apos;s connection to it, or wait a minute, and connect again.</source>
+        <translation>位于 %1 的 KNX 接口正忙：没有空闲的隧道。请关闭其他程序与它的连接，或等待一分钟，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>The KNX interface at %1 has no connection to the KNX bus. Check its bus cable, then connect again.</source>
+        <translation>位于 %1 的 KNX 接口未连接到 KNX 总线。请检查其总线电缆，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>The KNX interface at %1 offers no tunnel on the link layer. Use another interface, or routing.</source>
+        <translation>位于 %1 的 KNX 接口不提供链路层隧道。请使用其他接口或路由方式。</translation>
+    </message>
+    <message>
+        <source>The KNX interface at %1 refused the connection (error code %2). Check its settings, then connect again.</source>
+        <translation>位于 %1 的 KNX 接口拒绝了连接（错误代码 %2）。请检查其设置，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>The connection to the KNX interface at %1 was lost: %2. Check the network and the interface, then connect again.</source>
+        <translation>与位于 %1 的 KNX 接口的连接已断开：%2。请检查网络和接口，然后重新连接。</translation>
+    </message>
+    <message>
+        <source>Cannot open a UDP socket for the KNX interface: %1. Check the network settings of this computer.</source>
+        <translation>无法为 KNX 接口打开 UDP 套接字：%1。请检查本计算机的网络设置。</translation>
+    </message>
+    <message>
+        <source>Cannot find the KNX interface %1: %2. Check the name, or give the interface&apos;s IP address.</source>
+        <translation>找不到 KNX 接口 %1：%2。请检查名称，或填写接口的 IP 地址。</translation>
+    </message>
+    <message>
+        <source>it has no IPv4 address</source>
+        <translation>它没有 IPv4 地址</translation>
+    </message>
+    <message>
+        <source>the interface lost the KNX bus</source>
+        <translation>接口与 KNX 总线的连接已中断</translation>
+    </message>
+    <message>
+        <source>the interface no longer knows it</source>
+        <translation>接口已不再识别该连接</translation>
+    </message>
+    <message>
+        <source>The KNX interface at %1 ended the connection. Connect again; if it happens again, check the interface.</source>
+        <translation>位于 %1 的 KNX 接口结束了连接。请重新连接；如果再次发生，请检查接口。</translation>
+    </message>
+    <message>
+        <source>The KNX interface could not put the telegram on the bus. Check the bus and that the address is right.</source>
+        <translation>KNX 接口无法将报文发送到总线上。请检查总线以及地址是否正确。</translation>
+    </message>
+    <message>
+        <source>the interface did not acknowledge a telegram</source>
+        <translation>接口未确认一条报文</translation>
+    </message>
+    <message>
+        <source>The KNX interface did not confirm that the telegram went on the bus. Check the bus.</source>
+        <translation>KNX 接口未确认报文已发送到总线上。请检查总线。</translation>
+    </message>
+    <message>
+        <source>it did not answer %1 heartbeats in a row</source>
+        <translation>它连续 %1 次未应答心跳</translation>
+    </message>
+    <message>
+        <source>No answer from the KNX interface at %1. Check the address and that the interface is on.</source>
+        <translation>位于 %1 的 KNX 接口没有应答。请检查地址以及接口是否已开启。</translation>
+    </message>
+    <message>
+        <source>The connection to the KNX interface ended before the telegram was sent.</source>
+        <translation>在报文发送之前，与 KNX 接口的连接已结束。</translation>
+    </message>
+    <message>
+        <source>Filter by group address or name</source>
+        <translation>按组地址或名称筛选</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Export as CSV…</source>
+        <translation>导出为 CSV…</translation>
+    </message>
+    <message>
+        <source>Export the group monitor</source>
+        <translation>导出组监视器</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Choose another folder or free some space, then export again.</source>
+        <translation>请选择其他文件夹或释放磁盘空间，然后重新导出。</translation>
+    </message>
+    <message>
+        <source>Type or length</source>
+        <translation>类型或长度</translation>
+    </message>
+    <message>
+        <source>Empty: the address&apos;s datapoint type from the address book</source>
+        <translation>留空：使用地址簿中该地址的数据点类型</translation>
+    </message>
+    <message>
+        <source>No response from %1 within %2 s.</source>
+        <translation>%2 秒内 %1 没有响应。</translation>
+    </message>
+    <message>
+        <source>Sending…</source>
+        <translation>正在发送…</translation>
+    </message>
+    <message>
+        <source>Read %1 sent, waiting for the response…</source>
+        <translation>已发送读取 %1，正在等待响应…</translation>
+    </message>
+    <message>
+        <source>Sent: %1 %2</source>
+        <translation>已发送：%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 responded: %2</source>
+        <translation>%1 响应：%2</translation>
+    </message>
+    <message>
+        <source>Search again</source>
+        <translation>重新搜索</translation>
+    </message>
+    <message>
+        <source>Connect to KNX</source>
+        <translation>连接到 KNX</translation>
+    </message>
+    <message>
+        <source>192.168.1.20:3671 or routing</source>
+        <translation>192.168.1.20:3671 或 routing</translation>
+    </message>
+    <message>
+        <source>KNX IP routing (multicast 224.0.23.12)</source>
+        <translation>KNX IP 路由（组播 224.0.23.12）</translation>
+    </message>
+    <message>
+        <source>Interface:</source>
+        <translation>接口：</translation>
+    </message>
+    <message>
+        <source>Searching for KNX interfaces…</source>
+        <translation>正在搜索 KNX 接口…</translation>
+    </message>
+    <message>
+        <source>%1 (%2) at %3</source>
+        <translation>%1（%2），地址 %3</translation>
+    </message>
+    <message>
+        <source>No KNX interface answered the search; type its address.</source>
+        <translation>没有 KNX 接口响应搜索；请输入其地址。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no interface: type HOST or HOST:PORT (for example 192.168.1.20:3671), or routing.</source>
+        <translation>“%1”不是接口：请输入 主机 或 主机:端口（例如 192.168.1.20:3671），或 routing。</translation>
+    </message>
+    <message>
+        <source>KNX connected to %1</source>
+        <translation>KNX 已连接到 %1</translation>
+    </message>
+    <message>
+        <source>KNX disconnected</source>
+        <translation>KNX 已断开</translation>
+    </message>
+    <message>
+        <source>Not connected to KNX: use KNX, Connect to KNX… first.</source>
+        <translation>未连接到 KNX：请先使用“KNX”菜单中的“连接到 KNX…”。</translation>
+    </message>
+    <message>
+        <source>The KNX connection cannot send now; try again.</source>
+        <translation>KNX 连接现在无法发送；请重试。</translation>
+    </message>
+    <message>
+        <source>KNX: %1</source>
+        <translation>KNX：%1</translation>
+    </message>
+    <message>
+        <source>The KNX connection was lost.</source>
+        <translation>KNX 连接已断开。</translation>
+    </message>
+    <message>
+        <source>The KNX connection could not be made.</source>
+        <translation>无法建立 KNX 连接。</translation>
+    </message>
+    <message>
+        <source>KNX: connecting to %1…</source>
+        <translation>KNX：正在连接 %1…</translation>
+    </message>
+    <message>
+        <source>KNX: %1 connected as %2</source>
+        <translation>KNX：%1 已连接，本机地址 %2</translation>
+    </message>
+    <message>
+        <source>KNX: disconnecting from %1…</source>
+        <translation>KNX：正在断开 %1…</translation>
+    </message>
+    <message>
+        <source>KNX: not connected</source>
+        <translation>KNX：未连接</translation>
+    </message>
+    <message>
+        <source>KNX: %1 not connected</source>
+        <translation>KNX：%1 未连接</translation>
+    </message>
+    <message>
+        <source>Check rows</source>
+        <translation>检查各行</translation>
+    </message>
+    <message>
+        <source>its telegram, address or value cannot be sent</source>
+        <translation>其报文、地址或数值无法发送</translation>
+    </message>
+    <message>
+        <source>its telegrams or address cannot be sent</source>
+        <translation>其报文或地址无法发送</translation>
+    </message>
+    <message>
+        <source>it has no value to send</source>
+        <translation>没有可发送的数值</translation>
+    </message>
+    <message>
+        <source>its address, value or baud rate cannot be used</source>
+        <translation>其地址、数值或波特率无法使用</translation>
+    </message>
+    <message>
+        <source>nothing on the line</source>
+        <translation>线路上没有收到任何数据</translation>
+    </message>
+    <message>
+        <source>nothing on KNX</source>
+        <translation>KNX 上没有收到任何报文</translation>
+    </message>
+    <message>
+        <source>%1 (the gateway did not react to the %2 rows before)</source>
+        <translation>%1（网关对之前的 %2 行均无反应）</translation>
+    </message>
+    <message>
+        <source>the KNX connection cannot send</source>
+        <translation>KNX 连接无法发送</translation>
+    </message>
+    <message>
+        <source>KNX %1 instead of %2</source>
+        <translation>KNX 收到 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <source>value %1 is not one byte</source>
+        <translation>数值 %1 不是一个字节</translation>
+    </message>
+    <message>
+        <source>value %1 instead of %2</source>
+        <translation>数值为 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <source>value %1 outside %2 to %3</source>
+        <translation>数值 %1 不在 %2 到 %3 之间</translation>
+    </message>
+    <message>
+        <source>value %1 not below the (+) value %2</source>
+        <translation>数值 %1 不低于 (+) 的数值 %2</translation>
+    </message>
+    <message>
+        <source>no acknowledgement</source>
+        <translation>没有应答</translation>
+    </message>
+    <message>
+        <source>other bytes on the line: %1</source>
+        <translation>线路上收到其他数据：%1</translation>
+    </message>
+    <message>
+        <source>The rows cannot be checked yet.</source>
+        <translation>现在还不能检查各行。</translation>
+    </message>
+    <message>
+        <source>There are no rows to check.</source>
+        <translation>没有可检查的行。</translation>
+    </message>
+    <message>
+        <source>Checking %1 rows…</source>
+        <translation>正在检查 %1 行…</translation>
+    </message>
+    <message>
+        <source>The gateway&apos;s port is not open: choose it and press Open.</source>
+        <translation>网关的串口未打开：请选择该串口并点击“打开”。</translation>
+    </message>
+    <message>
+        <source>There is no KNX connection: use KNX, Connect to KNX… to reach the bus the gateway sends to.</source>
+        <translation>没有 KNX 连接：请使用“KNX”菜单中的“连接到 KNX…”连接网关所发送到的总线。</translation>
+    </message>
+    <message>
+        <source>Checked %1: %2</source>
+        <translation>已检查 %1：%2</translation>
+    </message>
+    <message>
+        <source>The check stopped: the KNX connection was lost.</source>
+        <translation>检查已停止：KNX 连接已断开。</translation>
+    </message>
+    <message>
+        <source>The gateway does not answer the working-mode command: connect it and check that it listens at the settings shown (Scan finds them), then check again.</source>
+        <translation>网关没有响应工作模式命令：请连接网关并确认其串口参数与所示设置一致（“扫描”可找到其参数），然后重新检查。</translation>
+    </message>
+    <message>
+        <source>%1 passed, %2 failed, %3 skipped.</source>
+        <translation>%1 行通过，%2 行失败，%3 行跳过。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows were checked.</source>
+        <translation>已检查 %2 行中的 %1 行。</translation>
+    </message>
+    <message>
+        <source>The check was cancelled. </source>
+        <translation>检查已取消。</translation>
+    </message>
+    <message>
+        <source>The check ended for another command. </source>
+        <translation>检查因其他命令而结束。</translation>
+    </message>
+    <message>
+        <source>The check ended: the port was closed. </source>
+        <translation>检查已结束：串口已关闭。</translation>
+    </message>
+    <message>
+        <source>passed %1</source>
+        <translation>%1 通过</translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation>%1 失败：%2</translation>
+    </message>
+    <message>
+        <source>skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+    <message>
+        <source>%1 (given at start)</source>
+        <translation>%1（启动时指定）</translation>
+    </message>
+    <message>
+        <source>%1 (used before)</source>
+        <translation>%1（曾使用）</translation>
+    </message>
+    <message>
+        <source>Interfaces found: %1.</source>
+        <translation>找到的接口：%1 个。</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "protocolcapture.h"
 
+#include "grouptelegramtext.h"
+
 #include <QFileDevice>
 #include <QIODevice>
 
@@ -77,6 +79,14 @@ void ProtocolCapture::note(const QString &text)
         return;
     endBurst();
     write(captureNote(QDateTime::currentDateTime(), text));
+}
+
+void ProtocolCapture::groupTelegram(const GroupTelegram &telegram)
+{
+    if (!running)
+        return;
+    endBurst();
+    write(knxCaptureLine(QDateTime::currentDateTime(), telegram));
 }
 
 void ProtocolCapture::finish()

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QIODevice;
+struct GroupTelegram;
 
 enum class CaptureDirection { Sent, Received };
 
@@ -38,6 +39,8 @@ public:
     void received(const QByteArray &bytes);
     void sent(const QByteArray &frame);
     void note(const QString &text);
+    // A group telegram of the KNX side (knxCaptureLine()), in time order with the line's.
+    void groupTelegram(const GroupTelegram &telegram);
     // Writes the burst in progress and flushes; nothing is written after.
     void finish();
 

@@ -1,36 +1,24 @@
 #include "recentnetworkports.h"
 
 #include "portnames.h"
-#include "settingsfile.h"
-
-#include <QSettings>
+#include "recentlist.h"
 
 namespace {
-const char *const recentKey = "NetworkPorts/recent";
+const QString recentKey = QStringLiteral("NetworkPorts/recent");
 } // namespace
 
 QStringList readRecentNetworkPorts()
 {
-    const QSettings settings(settingsFileForReading(), QSettings::IniFormat);
-    QStringList ports;
-    for (const QString &name : settings.value(recentKey).toStringList()) {
-        if (networkPortOf(name) && !ports.contains(name))
-            ports << name;
-    }
-    return ports.mid(0, RecentNetworkPortCount);
+    return readRecentList(recentKey, RecentNetworkPortCount,
+                          [](const QString &name) { return networkPortOf(name).has_value(); });
 }
 
 QStringList withRecentNetworkPort(const QStringList &recent, const QString &name)
 {
-    QStringList ports{name};
-    for (const QString &port : recent) {
-        if (port != name)
-            ports << port;
-    }
-    return ports.mid(0, RecentNetworkPortCount);
+    return withRecentEntry(recent, name, RecentNetworkPortCount);
 }
 
 SettingsWritten writeRecentNetworkPorts(const QStringList &ports)
 {
-    return writeSettings([&ports](QSettings &settings) { settings.setValue(recentKey, ports); });
+    return writeRecentList(recentKey, ports);
 }

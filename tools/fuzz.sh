@@ -11,7 +11,8 @@ targets=("$@")
 [[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_recordchecks fuzz_byteforms fuzz_downloadframes
                                         fuzz_receivedtext fuzz_frameparser fuzz_projectreader
                                         fuzz_answerframer fuzz_groupaddresses fuzz_tablecsv
-                                        fuzz_telnetreader fuzz_datapoints fuzz_tablexlsx)
+                                        fuzz_telnetreader fuzz_datapoints fuzz_tablexlsx
+                                        fuzz_knxframes fuzz_busapdu)
 mkdir -p "$top/build/fuzz/findings"
 for target in "${targets[@]}"; do
     program="$top/build/test/tests/fuzz/$target"

@@ -1,9 +1,11 @@
 #include "mainwindow.h"
 
 #include "capturefile.h"
+#include "checkmarks.h"
 #include "gatewaycommands.h"
 #include "groupaddressassist.h"
 #include "inputvalidators.h"
+#include "knxsession.h"
 #include "languagemenu.h"
 #include "languagesetting.h"
 #include "portconnection.h"
@@ -11,6 +13,7 @@
 #include "programversion.h"
 #include "projectfiles.h"
 #include "receivedisplay.h"
+#include "rowcheckcommand.h"
 #include "statusnotes.h"
 #include "tablecolumns.h"
 #include "tableediting.h"
@@ -41,9 +44,12 @@ MainWindow::MainWindow(QWidget *parent)
     commands = new GatewayCommands(*ui, *connection, *receiveDisplay, *statusNotes, *capture, this);
     groupAddresses = new GroupAddressAssist(*ui, this);
     tableEditing = new TableEditing(*ui, *statusNotes, this);
-    projectFiles = new ProjectFiles(*ui, *groupAddresses, this);
+    checkMarks = new CheckMarks(*ui, this);
+    projectFiles = new ProjectFiles(*ui, *groupAddresses, *checkMarks, this);
     languageMenu = new LanguageMenu(ui->actionChinese_C, ui->actionEnglish_E, this,
                                     [this] { return projectFiles->askToSaveChanges(); });
+    knx = new KnxSession(*ui, groupAddresses->book(), *statusNotes, *capture, this);
+    rowCheck = new RowCheckCommand(*ui, *connection, *knx, *checkMarks, this);
 
     LineSession &session = connection->session();
     connect(&session, &LineSession::shown, receiveDisplay, &ReceiveDisplay::showReceiveData);
@@ -55,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(receiveDisplay, &ReceiveDisplay::countersChanged, this, &MainWindow::updateStatusBar);
     connect(commands, &GatewayCommands::gatewaySettingsKnown, projectFiles,
             &ProjectFiles::setGatewaySettings);
+    connect(groupAddresses, &GroupAddressAssist::bookChanged, knx, &KnxSession::bookChanged);
 
     ui->tableWidget_485toknx_w->setRowCount(0);
     for (const TelegramTable kind : telegramTables) {
@@ -100,6 +107,26 @@ void MainWindow::on_pushButtonOpen_clicked()
 void MainWindow::on_actionNetworkPort_triggered()
 {
     portSelector->askNetworkPort(this);
+}
+
+void MainWindow::on_actionConnectKnx_triggered()
+{
+    knx->askToConnect();
+}
+
+void MainWindow::on_actionDisconnectKnx_triggered()
+{
+    knx->disconnectFromBus();
+}
+
+void MainWindow::on_actionGroupMonitor_triggered(bool checked)
+{
+    knx->showMonitor(checked);
+}
+
+void MainWindow::on_actionCheckRows_triggered()
+{
+    rowCheck->run();
 }
 
 void MainWindow::on_pushButtonSave_clicked()

@@ -3,14 +3,17 @@
 #include <QMainWindow>
 
 class CaptureFile;
+class CheckMarks;
 class GatewayCommands;
 class GroupAddressAssist;
+class KnxSession;
 class LanguageMenu;
 class PortConnection;
 class PortSelector;
 class ProjectFiles;
 class QModelIndex;
 class ReceiveDisplay;
+class RowCheckCommand;
 class StatusNotes;
 class TableEditing;
 
@@ -77,6 +80,10 @@ private slots:
     void on_actionImportGroupAddresses_triggered();
     void on_actionGroupAddresses_triggered();
     void on_actionNetworkPort_triggered();
+    void on_actionConnectKnx_triggered();
+    void on_actionDisconnectKnx_triggered();
+    void on_actionGroupMonitor_triggered(bool checked);
+    void on_actionCheckRows_triggered();
 
 private:
     // The line and its counters in the status bar.
@@ -93,4 +100,7 @@ private:
     TableEditing *tableEditing;
     ProjectFiles *projectFiles;
     LanguageMenu *languageMenu;
+    KnxSession *knx;
+    CheckMarks *checkMarks;
+    RowCheckCommand *rowCheck;
 };

@@ -9,6 +9,7 @@
 StatusNotes::StatusNotes(QStatusBar *bar)
     : QObject(bar)
     , statusLabel(new QLabel(bar))
+    , knxLabel(new QLabel(bar))
     , siteLabel(new QLabel(bar))
     , progressLabel(new QLabel(bar))
     , progressBar(new QProgressBar(bar))
@@ -18,6 +19,13 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     statusLabel->setMinimumSize(150, 20);
     statusLabel->setFrameShape(QFrame::Panel);
     statusLabel->setFrameShadow(QFrame::Sunken);
+
+    knxLabel->setObjectName("knxStatusLabel");
+    knxLabel->setTextFormat(Qt::PlainText);
+    knxLabel->setMinimumWidth(1);
+    knxLabel->setFrameShape(QFrame::Panel);
+    knxLabel->setFrameShadow(QFrame::Sunken);
+    knxLabel->hide(); // until a KNX connection is tried
 
     siteLabel->setObjectName("siteLabel");
     siteLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -30,6 +38,7 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     siteLabel->setStatusTip(WindowText::tr("The rs485config developers"));
 
     bar->addPermanentWidget(statusLabel, 1);
+    bar->addPermanentWidget(knxLabel, 0);
     bar->addPermanentWidget(siteLabel, 0);
 
     progressLabel->setObjectName("progressLabel");
@@ -63,6 +72,13 @@ void StatusNotes::showLine(const QString &text)
 {
     statusLabel->setText(text);
     statusLabel->setToolTip(text);
+}
+
+void StatusNotes::showKnx(const QString &text)
+{
+    knxLabel->setText(text);
+    knxLabel->setToolTip(text);
+    knxLabel->show();
 }
 
 void StatusNotes::showProgress(const QString &what, int value, int maximum, const QString &format)

@@ -21,6 +21,9 @@ public:
 
     // "COM3 Open 9600 8 1 | TX:16B | RX:8B"
     void showLine(const QString &text);
+    // The KNX connection, beside the line, once one is tried:
+    // "KNX: 192.168.1.20:3671 connected as 1.1.250".
+    void showKnx(const QString &text);
     void showProgress(const QString &what, int value, int maximum, const QString &format);
     void hideProgress();
     // A mode command that has gone unanswered for a while.
@@ -37,6 +40,7 @@ private:
     QLabel *addNote(QStatusBar *bar, const char *name, const QString &text);
 
     QLabel *statusLabel;
+    QLabel *knxLabel;
     QLabel *siteLabel;
     QLabel *progressLabel;
     QProgressBar *progressBar;

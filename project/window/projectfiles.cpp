@@ -1,4 +1,5 @@
 #include "projectfiles.h"
+#include "checkmarks.h"
 #include "groupaddressassist.h"
 #include "plaintext.h"
 #include "projectchanges.h"
@@ -28,16 +29,19 @@ QString defaultConnectionName()
 }
 } // namespace
 
-ProjectFiles::ProjectFiles(Ui::MainWindow &ui, GroupAddressAssist &addresses, QWidget *window)
+ProjectFiles::ProjectFiles(Ui::MainWindow &ui, GroupAddressAssist &addresses, CheckMarks &marks,
+                           QWidget *window)
     : QObject(window)
     , ui(ui)
     , addresses(addresses)
+    , marks(marks)
     , window(window)
     , changes(new ProjectChanges(
           ui, [this] { return currentProject(); }, this))
 {
     connect(changes, &ProjectChanges::modifiedChanged, this, &ProjectFiles::modifiedChanged);
     connect(&addresses, &GroupAddressAssist::bookChanged, changes, &ProjectChanges::noteChange);
+    connect(&marks, &CheckMarks::changed, changes, &ProjectChanges::noteChange);
     changes->markSaved();
 }
 
@@ -190,6 +194,7 @@ Project ProjectFiles::currentProject() const
     project.tables = tablesOf(ui);
     project.groupAddresses = addresses.book();
     project.site = site;
+    project.checkResults = marks.results();
     return project;
 }
 
@@ -202,6 +207,7 @@ void ProjectFiles::showProject(const Project &project)
     addresses.showGroupAddressBook(project.groupAddresses);
     site = project.site;
     showTables(ui, project.tables);
+    marks.setResults(project.checkResults);
 }
 
 void ProjectFiles::releaseConnection()

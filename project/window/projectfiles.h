@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class CheckMarks;
 class GroupAddressAssist;
 class ProjectChanges;
 class QWidget;
@@ -18,14 +19,16 @@ class MainWindow;
 // The File menu's work on files: the project file (Export, Import, Close
 // project), the tables as CSV files, the commissioning report and the
 // building's group addresses. The project is what the window shows: the
-// "Serial Options", the three tables and the address book. Changes not yet
+// "Serial Options", the three tables, the address book, the site details and
+// the rows' check results. Changes not yet
 // in the project file are not given up without a question.
 class ProjectFiles : public QObject
 {
     Q_OBJECT
 
 public:
-    ProjectFiles(Ui::MainWindow &ui, GroupAddressAssist &addresses, QWidget *window);
+    ProjectFiles(Ui::MainWindow &ui, GroupAddressAssist &addresses, CheckMarks &marks,
+                 QWidget *window);
     ~ProjectFiles() override;
 
     void exportProject();
@@ -65,6 +68,7 @@ private:
 
     Ui::MainWindow &ui;
     GroupAddressAssist &addresses;
+    CheckMarks &marks;
     QWidget *window;
     ProjectChanges *changes;
     QSqlDatabase db;         // the default connection, open only while an export or import runs

@@ -85,7 +85,8 @@ void GatewayCommands::taskFinished(GatewayTask *task)
         scanFinished(*scan);
     else if (const auto *download = qobject_cast<TableDownload *>(task))
         downloadFinished(*download);
-    else if (task->succeeded())
+    else if (task->succeeded() &&
+             (qobject_cast<ModeChange *>(task) || qobject_cast<SerialChange *>(task)))
         commandAnswered(task);
 }
 

@@ -49,6 +49,12 @@ void CaptureFile::note(const QString &text)
         capture->note(text);
 }
 
+void CaptureFile::groupTelegram(const GroupTelegram &telegram)
+{
+    if (capture)
+        capture->groupTelegram(telegram);
+}
+
 // Appends to the chosen file what goes over the line from now on.
 void CaptureFile::start()
 {

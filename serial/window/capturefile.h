@@ -3,6 +3,7 @@
 #include <QObject>
 
 class ProtocolCapture;
+struct GroupTelegram;
 class QAction;
 class QFile;
 class StatusNotes;
@@ -24,6 +25,7 @@ public:
     void received(const QByteArray &bytes);
     void sent(const QByteArray &frame);
     void note(const QString &text);
+    void groupTelegram(const GroupTelegram &telegram);
     // Ends the capture, saying so when its file could not be written whole.
     void end();
     // Writes what is pending and closes the file; the reason when some of it

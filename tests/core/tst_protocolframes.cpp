@@ -28,23 +28,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("scan probe") << buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload())
-                                    << hex("550C0B00676574506172616D039D0D");
-        QTest::newRow("debug") << buildFrame(CMD_SET_OPERATING_MODE,
-                                             operatingModePayload(DebugMode))
-                               << hex("550C0C01776F726B6D6F64650103D70D");
-        QTest::newRow("working") << buildFrame(CMD_SET_OPERATING_MODE,
-                                               operatingModePayload(WorkingMode))
-                                 << hex("550C0C01776F726B6D6F64650203D80D");
         QTest::newRow("9600 1 None")
             << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(2, 0, 0))
             << hex("550C060202000000 6B0D");
         QTest::newRow("19200 2 EVEN")
             << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(4, 2, 2))
             << hex("550C060204020200710D");
-        QTest::newRow("115200 1 None")
-            << buildFrame(CMD_SET_SERIAL_PARAMETERS, serialParametersPayload(8, 0, 0))
-            << hex("550C060208000000710D");
         QTest::newRow("empty tables")
             << tableSizesFrame(0, 0, 0) << hex("550C090A00000000000000740D");
         // The byte sum carries into the high byte.

@@ -23,20 +23,18 @@ private slots:
     // First match wins; anything else, the empty text included, takes the last row.
     void portSettingsFromSelectorTexts()
     {
-        const PortSettings fallback = portSettingsFromTexts({});
-        QCOMPARE(fallback.baudRate, 19200);
-        QCOMPARE(fallback.dataBits, QSerialPort::Data8);
-        QCOMPARE(fallback.parity, QSerialPort::NoParity);
-        QCOMPARE(fallback.stopBits, QSerialPort::OneStop);
-        QCOMPARE(fallback.flowControl, QSerialPort::NoFlowControl);
-        QCOMPARE(portSettingsFromTexts({"56000", "", "", "", ""}).baudRate, 56000);
-        QCOMPARE(portSettingsFromTexts({"300", "", "", "", ""}).baudRate, 19200);
-        const PortSettings chosen = portSettingsFromTexts({"9600", "7", "EVEN", "1.5", "HARDWARE"});
-        QCOMPARE(chosen.dataBits, QSerialPort::Data7);
-        QCOMPARE(chosen.parity, QSerialPort::EvenParity);
-        QCOMPARE(chosen.stopBits, QSerialPort::OneAndHalfStop);
-        QCOMPARE(chosen.flowControl, QSerialPort::HardwareControl);
-        QCOMPARE(portSettingsFromTexts({"", "", "odd", "", ""}).parity, QSerialPort::NoParity);
+        const auto fields = [](const PortTexts &texts) {
+            const PortSettings s = portSettingsFromTexts(texts);
+            return QList<int>({s.baudRate, s.dataBits, s.parity, s.stopBits, s.flowControl});
+        };
+        const QList<int> fallback = {19200, QSerialPort::Data8, QSerialPort::NoParity,
+                                     QSerialPort::OneStop, QSerialPort::NoFlowControl};
+        QCOMPARE(fields({}), fallback);
+        QCOMPARE(fields({"300", "", "odd", "", ""}), fallback);
+        QCOMPARE(fields({"56000", "", "", "", ""}).first(), 56000);
+        QCOMPARE(fields({"9600", "7", "EVEN", "1.5", "HARDWARE"}),
+                 QList<int>({9600, QSerialPort::Data7, QSerialPort::EvenParity,
+                             QSerialPort::OneAndHalfStop, QSerialPort::HardwareControl}));
     }
 
     void windowsPortNames()

@@ -7,7 +7,6 @@
 #include "benchmeasure.h"
 #include "gatewayemulator.h"
 #include "messageboxanswerer.h"
-#include "projectreader.h"
 #include "sampletables.h"
 #include "tablecomparison.h"
 #include "tablefilling.h"
@@ -20,7 +19,6 @@
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSqlDatabase>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,18 +37,6 @@ bool isDownloadAnswer(quint8 command)
 {
     return command == CMD_TABLE_SIZES ||
            (command >= CMD_ROW_485_TO_KNX_W && command <= CMD_ROW_KNX_TO_485_W);
-}
-
-// The tables as an import gives them back after an export.
-TelegramTables asImported(TelegramTables tables)
-{
-    for (Tele485ToKnxW &record : tables.rows485ToKnxW)
-        record.value = record.ntype == "read" ? "0" : record.value;
-    for (Tele1Byte &record : tables.rows1Byte)
-        record.length = "1 byte";
-    for (TeleKnxTo485W &record : tables.rowsKnxTo485W)
-        record.value = record.ntype == "read" ? "0" : record.value;
-    return tables;
 }
 
 class FaultSoak
@@ -76,11 +62,9 @@ public:
             {12, [&] { scan(); }},
             {6, [&] { command(random.bounded(2) ? "pushButtonDebug" : "pushButtonWorkMode"); }},
             {4, [&] { configureSerial(); }},
-            {22, [&] { download(); }},
-            {8, [&] { testTelegram(); }},
-            {18, [&] { edit(); }},
-            {12, [&] { exportProject(); }},
-            {10, [&] { importProject(); }},
+            {30, [&] { download(); }},
+            {12, [&] { testTelegram(); }},
+            {28, [&] { edit(); }},
             {4, [&] { goAway(); }},
             {4, [&] {
                  QTest::qWait(random.bounded(500));
@@ -224,44 +208,6 @@ private:
         done = "edit";
     }
 
-    // The exported file reads back to the window's tables.
-    void exportProject()
-    {
-        answerer.answerFileDialog(dir.filePath("project.db"));
-        w->widget<QAction>("actionExport_E")->trigger();
-        Project project;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "soak");
-            db.setDatabaseName(dir.filePath("project.db"));
-            const ProjectRead read = db.open() ? readProjectFile(db) : ProjectRead();
-            if (!read.project)
-                broken = "the exported file cannot be read: " + read.fault;
-            else
-                project = *read.project;
-        }
-        QSqlDatabase::removeDatabase("soak");
-        const QStringList d = tableDifferences(asImported(w->tables()), project.tables);
-        if (!d.isEmpty())
-            broken = "the exported file reads back otherwise: " + d.first();
-        exported = true;
-        done = "export";
-    }
-
-    // An import of a file that is no project leaves the tables as they were.
-    void importProject()
-    {
-        const bool garbage = !exported || random.bounded(3) == 0;
-        QFile file(dir.filePath(garbage ? "garbage.db" : "project.db"));
-        if (garbage && file.open(QIODevice::WriteOnly))
-            file.write(QByteArray(random.bounded(2000), char(random.bounded(256)))), file.close();
-        const TelegramTables before = w->tables();
-        answerer.answerFileDialog(file.fileName());
-        w->widget<QAction>("actionImport_I")->trigger();
-        if (garbage && !tableDifferences(before, w->tables()).isEmpty())
-            broken = "a failed import changed the tables";
-        done = garbage ? "import of a file that is no project" : "import";
-    }
-
     void goAway()
     {
         gateway->goAway();
@@ -307,7 +253,6 @@ private:
     double rssAtStart = residentMegabytes();
     qint64 txBaseline = 0;
     int downloadAnswers = 0;
-    bool exported = false;
     QString done;
     QString broken;
     int steps = 0, faultsSwitched = 0, downloads = 0, successfulDownloads = 0, gatewaysGone = 0;

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,19 +41,7 @@ QStringList MessageBoxAnswerer::texts() const
 
 bool MessageBoxAnswerer::waitForBoxes(int n, int timeoutMs)
 {
-    if (seenBoxes.size() >= n)
-        return true;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(this, &MessageBoxAnswerer::boxAnswered, &loop, [&] {
-        if (seenBoxes.size() >= n)
-            loop.quit();
-    });
-    timeout.start(timeoutMs);
-    loop.exec();
-    return seenBoxes.size() >= n;
+    return QTest::qWaitFor([&] { return seenBoxes.size() >= n; }, timeoutMs);
 }
 
 void MessageBoxAnswerer::answerActiveDialog()
@@ -99,7 +86,6 @@ void MessageBoxAnswerer::answerBox(QMessageBox *box)
         button->click();
     else
         box->reject();
-    emit boxAnswered();
 }
 
 void MessageBoxAnswerer::answerFileDialog(QFileDialog *dialog)

@@ -55,9 +55,6 @@ public:
     // Runs the event loop until at least n boxes have been answered.
     bool waitForBoxes(int n, int timeoutMs = 5000);
 
-signals:
-    void boxAnswered();
-
 private:
     void answerActiveDialog();
     void answerBox(QMessageBox *box);

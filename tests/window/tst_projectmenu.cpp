@@ -1,5 +1,6 @@
 #include "groupaddressfiles.h"
 #include "messageboxanswerer.h"
+#include "projectfiles.h"
 #include "projectreader.h"
 #include "projectwriter.h"
 #include "sampletables.h"
@@ -11,8 +12,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTableWidget>
 #include <QTest>
 
@@ -43,32 +42,6 @@ QList<Rows> imported(QList<Rows> tables)
     for (QStringList &cells : tables[2])
         cells[5] = cells[1] == "read" ? "0" : cells[5];
     return tables;
-}
-
-// Runs the statements on the database file through a connection of its own,
-// apart from the program's reader and writer: the rows of every statement,
-// values joined by '|', and each statement that failed.
-QStringList sql(const QString &file, const QStringList &statements)
-{
-    QStringList rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test");
-        db.setDatabaseName(file);
-        db.open();
-        QSqlQuery query(db);
-        for (const QString &statement : statements) {
-            if (!query.exec(statement))
-                rows << "failed: " + statement;
-            while (query.next()) {
-                QStringList values;
-                for (int column = 0; column < query.record().count(); ++column)
-                    values << query.value(column).toString();
-                rows << values.join('|');
-            }
-        }
-    }
-    QSqlDatabase::removeDatabase("test");
-    return rows;
 }
 
 QByteArray fileBytes(const QString &path)
@@ -150,13 +123,14 @@ private slots:
     // from the program; dialogs cancelled; imported.
     void exportThenImportRestoresTheProject()
     {
-        QCOMPARE(sql(path, {"create table notes (a text)", "insert into notes values (1)"}),
+        QCOMPARE(sqlRows(path, {"create table notes (a text)", "insert into notes values (1)"}),
                  QStringList());
         const QList<Rows> exported = writeSample();
         trigger("actionExport_E", path);
         // Values are bound as texts; the declared type decides how they are kept.
         QCOMPARE(
-            sql(path,
+            sqlRows(
+                path,
                 {"select t.name || '(' || group_concat(c.name || ' ' || lower(c.type)) || ')' "
                  "from sqlite_master t join pragma_table_info(t.name) c "
                  "where t.name <> 'sqlite_sequence' group by t.name",
@@ -174,7 +148,9 @@ private slots:
                  "from tele_knx_to_485_w",
                  "select group_concat(id || ':' || address || ':' || name) from group_addresses",
                  "select a from notes"}),
-            QStringList({"general(baud_rate integer,stop_bit integer,parity integer,num_485_to_knx_"
+            QStringList({"check_results(id integer,table_name text,row_index text,checked_at "
+                         "text,outcome text,words text,row_text text,reaction_ms text)",
+                         "general(baud_rate integer,stop_bit integer,parity integer,num_485_to_knx_"
                          "w integer,num_1byte integer,num_knx_to_485_w integer)",
                          "group_addresses(id integer,address text,name text,main_group "
                          "text,middle_group text,datapoint_type text,description text)",
@@ -239,12 +215,12 @@ private slots:
         QCOMPARE(w->widget<QLineEdit>("lineEdit_485toknx_w_name")->text(), QString("485 row 2"));
         QCOMPARE(answerer->fileDialogs().size(), 1);
         trigger("actionExport_E", path);
-        QCOMPARE(
-            sql(path, {"select (select count(*) from tele_485_to_knx_w), (select "
-                       "count(*) from tele_1byte), (select count(*) from "
-                       "tele_knx_to_485_w), num_485_to_knx_w, num_1byte, "
-                       "num_knx_to_485_w, (select count(*) from group_addresses) from general"}),
-            QStringList{"0|0|0|0|0|0|0"});
+        QCOMPARE(sqlRows(path,
+                         {"select (select count(*) from tele_485_to_knx_w), (select "
+                          "count(*) from tele_1byte), (select count(*) from "
+                          "tele_knx_to_485_w), num_485_to_knx_w, num_1byte, "
+                          "num_knx_to_485_w, (select count(*) from group_addresses) from general"}),
+                 QStringList{"0|0|0|0|0|0|0"});
     }
 
     // The exported project.db changed by the statements, or a file replaced by
@@ -261,7 +237,7 @@ private slots:
                 "actionImport_I", "project.db", {}, statements, table, rows, {}, {}};
         };
         const auto refuses = [](const char *name, const char *action, const char *file,
-                                const char *text, const QStringList &statements, const char *box,
+                                const char *text, const QStringList &statements, const QString &box,
                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
             QTest::newRow(name) << FileChange{action, file, text, statements, -1, {}, box, buttons};
         };
@@ -282,29 +258,13 @@ private slots:
                "(null, null, x'414243', 12, 2.5, -7, '', ' 300', '+4', 9.0, 'x')",
                "update general set num_1byte = 1"},
               {{"", "ABC", "12", "2.5", "-7", "", "1 byte", "300", "4", "9"}});
-        const char *damaged = "ERROR: Nothing was imported: PATH cannot be read whole. | ";
-        const auto refusesImport =
-            [&](const char *name, const QStringList &statements, const QString &details) {
-                QTest::newRow(name)
-                    << FileChange{"actionImport_I",  "project.db",   {}, statements, -1, {},
-                                  damaged + details, QMessageBox::Ok};
-            };
-        refusesImport("485 count", {"update general set num_485_to_knx_w = 4"},
-                      "485 to KNX: the file claims 4 rows, the table holds 3");
-        refusesImport("KNX table missing",
-                      {"drop table tele_knx_to_485_w", "update general set num_knx_to_485_w = 0"},
-                      "KNX to 485: the table tele_knx_to_485_w is missing");
-        refusesImport("count beyond int", {"update general set num_485_to_knx_w = 4294967299"},
-                      "general, num_485_to_knx_w: 4294967299 is out of range");
-        refusesImport("1-byte maximum no number",
-                      {"update tele_1byte set max = 'abc' where id = 2"},
-                      "485 to KNX(1 Byte) row 2, Max: \"abc\" is not a whole number");
-        const char *import = "actionImport_I", *notRead = "ERROR: The file is not a project file.";
-        refuses("import text", import, "project.db", "[a]\nb=1\n", {}, notRead);
-        refuses("import without general", import, "project.db", nullptr, {"drop table general"},
-                notRead);
-        refuses("import general without row", import, "project.db", nullptr,
-                {"delete from general"}, notRead);
+        const char *import = "actionImport_I";
+        refuses("485 count", import, "project.db", nullptr,
+                {"update general set num_485_to_knx_w = 4"},
+                "ERROR: Nothing was imported: PATH cannot be read whole. | 485 to KNX: the file "
+                "claims 4 rows, the table holds 3");
+        refuses("import text", import, "project.db", "[a]\nb=1\n", {},
+                "ERROR: The file is not a project file.");
         const char *export_ = "actionExport_E", *notWritten = "ERROR: Cannot write!";
         refuses("export into a missing directory", export_, "no/such/dir/project.db", nullptr, {},
                 "Cannot open database: Unable to establish a database connection.",
@@ -322,7 +282,7 @@ private slots:
         QFETCH(FileChange, change);
         QList<Rows> expected = writeSample();
         QVERIFY(change.text.isNull() || workDir->write(change.file, change.text));
-        QCOMPARE(sql(path, change.statements), QStringList());
+        QCOMPARE(sqlRows(path, change.statements), QStringList());
         QVERIFY(QDir().mkdir("new.db-journal")); // SQLite cannot make its journal for new.db
         const QByteArray before = fileBytes(change.file);
         const QStringList filesBefore = files();

@@ -1,11 +1,15 @@
 #include "gatewayemulator.h"
 
+#include "downloadframes.h"
+#include "knxdlink.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTime>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 // Bytes held back as the start of a frame are given up after this much quiet.
@@ -83,6 +87,8 @@ void GatewayEmulator::goAway()
     outgoing.clear();
     headPieceWaited = false;
     parser.clear();
+    lineBurst.clear();
+    lineBurstBytes = 0;
     delete readNotifier;
     readNotifier = nullptr;
     unpublish();
@@ -114,6 +120,26 @@ void GatewayEmulator::setRequireDebugMode(bool require)
                 : QStringLiteral("downloads in either mode"));
 }
 
+void GatewayEmulator::connectKnx(const QString &url)
+{
+    delete knx;
+    knx = new KnxdLink(url, this);
+    connect(knx, &KnxdLink::message, this, &GatewayEmulator::log);
+    connect(knx, &KnxdLink::received, this, &GatewayEmulator::actOnGroupTelegram);
+    connect(knx, &KnxdLink::connectedChanged, this, &GatewayEmulator::knxConnectedChanged);
+}
+
+bool GatewayEmulator::knxConnected() const
+{
+    return knx && knx->isConnected();
+}
+
+void GatewayEmulator::setRowFaults(const RowFaults &faults)
+{
+    rules.setFaults(faults);
+    log(QStringLiteral("row faults: %1").arg(describeRowFaults(faults)));
+}
+
 void GatewayEmulator::readFromTool()
 {
     const QByteArray bytes = pty.readAvailable();
@@ -123,6 +149,8 @@ void GatewayEmulator::readFromTool()
     const LineSettings line = pty.lineSettings();
     if (!lineMatches(line, state.serial)) {
         parser.clear();
+        lineBurst.clear();
+        lineBurstBytes = 0;
         burstTimer.stop();
         log(QStringLiteral("ignored %1 bytes at %2 (own %3)")
                 .arg(bytes.size())
@@ -131,7 +159,7 @@ void GatewayEmulator::readFromTool()
         return;
     }
     takeFrames(parser.feed(bytes));
-    if (parser.pendingSize() > 0)
+    if (parser.pendingSize() > 0 || !lineBurst.isEmpty())
         burstTimer.start();
     else
         burstTimer.stop();
@@ -140,12 +168,26 @@ void GatewayEmulator::readFromTool()
 void GatewayEmulator::endBurst()
 {
     takeFrames(parser.flush());
+    const QByteArray telegram = std::exchange(lineBurst, {});
+    const qint64 size = std::exchange(lineBurstBytes, 0);
+    if (size > TelegramSlots)
+        log(QStringLiteral("skipped %1 bytes, longer than any telegram: %2 ...")
+                .arg(size)
+                .arg(hexText(telegram.left(TelegramSlots))));
+    else if (state.mode == WorkingMode && size > 0)
+        actOnLineTelegram(telegram);
+    else if (size > 0)
+        log(QStringLiteral("skipped %1 bytes: %2").arg(size).arg(hexText(telegram)));
 }
 
 void GatewayEmulator::takeFrames(const QList<QByteArray> &frames)
 {
     const QByteArray skipped = parser.takeSkipped();
-    if (!skipped.isEmpty())
+    if (state.mode == WorkingMode) {
+        // A burst longer than any telegram matches none: only its size is kept beyond that.
+        lineBurst += skipped.left(TelegramSlots + 1 - lineBurst.size());
+        lineBurstBytes += skipped.size();
+    } else if (!skipped.isEmpty())
         log(QStringLiteral("skipped %1 bytes: %2").arg(skipped.size()).arg(hexText(skipped)));
     for (const QByteArray &frame : frames)
         handleFrame(frame);
@@ -181,6 +223,8 @@ void GatewayEmulator::withhold(int number, quint8 command, const QString &reason
 
 void GatewayEmulator::commit(const QByteArray &frame, const FrameReading &reading)
 {
+    if (commandOf(frame) == CMD_TABLE_SIZES)
+        rules.resetSteps();
     for (const QString &change : applyFrame(frame, reading, &state))
         log(change);
 }
@@ -231,6 +275,59 @@ void GatewayEmulator::sendPieces()
         if (piece.written)
             piece.written();
     }
+}
+
+void GatewayEmulator::actOnLineTelegram(const QByteArray &telegram)
+{
+    const QString head = QStringLiteral("rx telegram %1 -> ").arg(hexText(telegram));
+    const QList<RowAction> actions = rules.lineTelegram(state.tables.tables(), telegram);
+    if (actions.isEmpty())
+        log(QStringLiteral("skipped %1 bytes: %2 (no row's telegram)")
+                .arg(telegram.size())
+                .arg(hexText(telegram)));
+    for (const RowAction &action : actions) {
+        const QString sent = sendToKnx(action);
+        writeToLine(action.line);
+        log(QStringLiteral("%1%2: %3, ack %4")
+                .arg(head, action.row, sent,
+                     action.line.isEmpty() ? QStringLiteral("(none)") : hexText(action.line)));
+    }
+    emit lineTelegramHandled(telegram, int(actions.size()));
+}
+
+QString GatewayEmulator::sendToKnx(const RowAction &action)
+{
+    if (!action.bus)
+        return action.busText;
+    if (!knx)
+        return action.busText + QStringLiteral(" (no KNX side)");
+    if (!knx->send(action.bus->group, action.bus->apdu))
+        return action.busText + QStringLiteral(" (not sent: not connected to knxd)");
+    return action.busText;
+}
+
+void GatewayEmulator::actOnGroupTelegram(const BusTelegram &telegram)
+{
+    const QString head = QStringLiteral("KNX %1 -> ").arg(describeBusTelegram(telegram));
+    if (state.mode != WorkingMode) {
+        log(head + QStringLiteral("ignored in debug mode"));
+        emit groupTelegramHandled(telegram.group, 0);
+        return;
+    }
+    const QList<RowAction> actions = rules.busTelegram(state.tables.tables(), telegram);
+    if (actions.isEmpty())
+        log(head + QStringLiteral("no row"));
+    for (const RowAction &action : actions) {
+        writeToLine(action.line);
+        log(QStringLiteral("%1%2: tx telegram %3").arg(head, action.row, hexText(action.line)));
+    }
+    emit groupTelegramHandled(telegram.group, int(actions.size()));
+}
+
+void GatewayEmulator::writeToLine(const QByteArray &bytes)
+{
+    if (!bytes.isEmpty() && !pty.write(bytes))
+        log(QStringLiteral("write failed"));
 }
 
 void GatewayEmulator::log(const QString &line)

@@ -5,6 +5,7 @@
 #include "gatewayfaults.h"
 #include "gatewaystate.h"
 #include "pseudoterminal.h"
+#include "workingrules.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class KnxdLink;
 class QSocketNotifier;
 
 // The virtual gateway: plays the gateway's side of the serial protocol on the
@@ -25,6 +27,15 @@ class QSocketNotifier;
 // Bytes that arrive while the tool's line speed or stop bits differ from the
 // gateway's own settings are ignored whole, as a real gateway would see only
 // garbage. Every frame received and every answer sent is logged in one line.
+//
+// In working mode it also does what its tables say (workingrules.h). A
+// telegram from the line is a burst: the bytes that arrive without a quiet gap
+// of 100 ms, configuration frames taken out; it counts only when it equals a
+// row's telegram whole. At the end of the burst each matching row sends its
+// group telegram on KNX and then writes its acknowledgement. A group telegram
+// from KNX writes the telegram of each matching KNX-to-485 row at once, at the
+// gateway's own line settings (a pseudo-terminal has one speed, so the row's
+// baud rate is not applied). In debug mode neither happens.
 class GatewayEmulator : public QObject
 {
     Q_OBJECT
@@ -70,6 +81,15 @@ public:
     // A table-size frame has been taken and every row it announced stored.
     bool downloadComplete() const { return state.tables.complete(); }
 
+    // The KNX side: a link to knxd at its client URL ("local:/run/knx",
+    // "ip:HOST:PORT"), kept up while the gateway lives. Without one, working
+    // mode logs the group telegrams it would send.
+    void connectKnx(const QString &url);
+    bool knxConnected() const;
+
+    RowFaults rowFaults() const { return rules.faults(); }
+    void setRowFaults(const RowFaults &faults);
+
     // Every byte the tool has written, valid or not.
     qint64 bytesReceived() const { return receivedBytes; }
     // Valid frames received at the right settings: all, or of one command.
@@ -86,6 +106,11 @@ signals:
     void answerWithheld(quint8 command, const QString &reason);
     // Bytes ignored because the tool's line does not match the own settings.
     void framesIgnored(int byteCount, quint32 toolBaudRate, bool toolTwoStopBits);
+    // Working mode: a telegram from the line and a group telegram from KNX
+    // have been acted on by this many rows (a KNX one in debug mode by none).
+    void lineTelegramHandled(const QByteArray &telegram, int rows);
+    void groupTelegramHandled(quint16 group, int rows);
+    void knxConnectedChanged(bool connected);
 
 private:
     struct OutgoingPiece
@@ -104,7 +129,10 @@ private:
     void commit(const QByteArray &frame, const FrameReading &reading);
     void sendAnswer(int number, const QByteArray &frame, const FrameReading &reading);
     void sendPieces();
-    void logSkipped();
+    void actOnLineTelegram(const QByteArray &telegram);
+    void actOnGroupTelegram(const BusTelegram &telegram);
+    QString sendToKnx(const RowAction &action);
+    void writeToLine(const QByteArray &bytes);
     void log(const QString &line);
     void unpublish();
 
@@ -117,6 +145,10 @@ private:
     QTimer pieceTimer;
     QList<OutgoingPiece> outgoing;
     bool headPieceWaited = false;
+    QByteArray lineBurst;      // working mode: the telegram arriving
+    qint64 lineBurstBytes = 0; // its size, which may exceed what is kept
+    WorkingRules rules;
+    KnxdLink *knx = nullptr;
 
     qint64 receivedBytes = 0;
     int frameCount = 0;

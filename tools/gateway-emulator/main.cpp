@@ -20,7 +20,9 @@ struct Options
     QString link;
     SerialSettings settings = DefaultGatewaySettings;
     GatewayFaults faults;
+    RowFaults rowFaults;
     bool requireDebugMode = false;
+    QString knxUrl;
 };
 
 QString defaultLinkPath()
@@ -63,6 +65,20 @@ QByteArray noiseBytes(const QString &text)
     return QByteArray::fromHex(digits.toLatin1());
 }
 
+QList<GatewayRow> tableRows(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    QList<GatewayRow> rows;
+    for (const QString &text : parser.values(option)) {
+        GatewayRow row;
+        if (!parseGatewayRow(text, &row))
+            fail(QStringLiteral("--%1 takes a table and a row counted from 0, such as "
+                                "485-to-KNX:0, 1-byte:2 or KNX-to-485:1, not \"%2\"")
+                     .arg(option.names().constLast(), text));
+        rows << row;
+    }
+    return rows;
+}
+
 Options readOptions(const QCoreApplication &app)
 {
     constexpr int LongestWaitMs = 600000;
@@ -76,7 +92,22 @@ Options readOptions(const QCoreApplication &app)
         "telegram tables a download sends and logs each row stored, decoded into the\n"
         "texts of its table cells; a malformed row frame, or one outside the rows the\n"
         "table-size frame announced, is refused and not answered. It runs until\n"
-        "interrupted (Ctrl+C or SIGTERM) and removes the link when it ends."));
+        "interrupted (Ctrl+C or SIGTERM) and removes the link when it ends.\n"
+        "\n"
+        "In working mode it does what its tables say. A telegram from the line is a\n"
+        "burst: the bytes that arrive without a quiet gap of 100 ms, configuration\n"
+        "frames taken out, and it counts only when it equals a row's telegram whole.\n"
+        "At the end of the burst every matching row acts, 485-to-KNX rows first: it\n"
+        "sends its group telegram on KNX (a 1-byte row steps its value by its interval\n"
+        "between its minimum and maximum, starting at the minimum), then writes its\n"
+        "acknowledgement on the line. A group telegram from KNX of a KNX-to-485 row's\n"
+        "type, address and (for write and response) value writes that row's telegram\n"
+        "on the line at once, at the gateway's own settings: a pseudo-terminal has one\n"
+        "speed, so the row's baud rate is not applied. Values of 1 to 6 bits travel in\n"
+        "the APCI byte, 1 and 2 byte values after it, most significant byte first.\n"
+        "Configuration frames are answered in both modes; in debug mode the tables do\n"
+        "nothing. Each such event is logged in one line. The KNX side is knxd (--knx);\n"
+        "without it the group telegrams are only logged."));
     parser.addHelpOption();
     const QCommandLineOption link(
         {QStringLiteral("l"), QStringLiteral("link")},
@@ -129,8 +160,25 @@ Options readOptions(const QCoreApplication &app)
         QStringLiteral("Fault: frame each answer wrongly: end (0A instead of 0D), start (55 0C "
                        "instead of 0C 55), short (one byte missing), long (one byte extra)."),
         QStringLiteral("kind"));
-    parser.addOptions({link, baud, stopBits, parity, requireDebugMode, silent, drop, delay,
-                       splitGap, splitAt, noise, wrongFraming});
+    const QCommandLineOption knx(
+        QStringLiteral("knx"),
+        QStringLiteral("knxd's client URL for the KNX side, local:/path/to/socket or "
+                       "ip:HOST:PORT. It connects at start and, while knxd cannot be reached or "
+                       "after it went away, tries again every 2 s."),
+        QStringLiteral("url"));
+    const QCommandLineOption misroute(
+        QStringLiteral("misroute"),
+        QStringLiteral("Fault: act as if the row's group address had a sub group one higher "
+                       "(255 becomes 0), e.g. 485-to-KNX:0, 1-byte:2 or KNX-to-485:1 (tables "
+                       "as the log names them, rows counted from 0); may be repeated."),
+        QStringLiteral("table:row"));
+    const QCommandLineOption wrongValue(
+        QStringLiteral("wrong-value"),
+        QStringLiteral("Fault: act as if the row's value were one higher (the highest of its "
+                       "length becomes 0); a read row has none. Rows as for --misroute."),
+        QStringLiteral("table:row"));
+    parser.addOptions({link, baud, stopBits, parity, requireDebugMode, knx, silent, drop, delay,
+                       splitGap, splitAt, noise, wrongFraming, misroute, wrongValue});
     parser.process(app);
 
     Options options;
@@ -142,6 +190,14 @@ Options readOptions(const QCoreApplication &app)
     options.settings.parityIndex =
         number(parser, parity, DefaultGatewaySettings.parityIndex, ParityItems - 1);
     options.requireDebugMode = parser.isSet(requireDebugMode);
+    options.knxUrl = parser.value(knx);
+    if (parser.isSet(knx) && !options.knxUrl.startsWith(QLatin1String("local:")) &&
+        !options.knxUrl.startsWith(QLatin1String("ip:")))
+        fail(QStringLiteral("--knx takes knxd's client URL, local:/path/to/socket or "
+                            "ip:HOST:PORT, not \"%1\"")
+                 .arg(options.knxUrl));
+    options.rowFaults.misrouted = tableRows(parser, misroute);
+    options.rowFaults.wrongValues = tableRows(parser, wrongValue);
     GatewayFaults &faults = options.faults;
     faults.silent = parser.isSet(silent);
     if (parser.isSet(drop) && !parseFrameRanges(parser.value(drop), &faults.dropped))
@@ -171,6 +227,9 @@ int main(int argc, char *argv[])
     if (!gateway.isOpen())
         fail(QStringLiteral("no pseudo-terminal: %1").arg(gateway.errorString()));
     gateway.setFaults(options.faults);
+    gateway.setRowFaults(options.rowFaults);
+    if (!options.knxUrl.isEmpty())
+        gateway.connectKnx(options.knxUrl);
     if (options.requireDebugMode)
         gateway.setRequireDebugMode(true);
     if (!gateway.publish(options.link))
