@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 struct Text
 {
@@ -44,6 +46,33 @@ ReportTable reportTable(const TelegramTables &tables, TelegramTable table)
         report.rows[row].prepend(QString::number(row + 1));
     return report;
 }
+
+// A last column with each row's check result, "not checked" without one.
+void addCheckedColumn(ReportTable &report, TelegramTable table,
+                      const QList<RowCheckResult> &results)
+{
+    report.columns << Text::tr("Checked");
+    for (QStringList &cells : report.rows)
+        cells << Text::tr("not checked");
+    for (const RowCheckResult &result : results)
+        if (result.where.table == table)
+            report.rows[result.where.row].last() = checkResultText(result);
+}
+
+// "1270 of 1280 rows passed, 8 failed, 0 skipped, 2 not checked".
+QString checkSummary(const QList<RowCheckResult> &results, int rows)
+{
+    const auto count = [&](RowCheckResult::Outcome outcome) {
+        return int(std::count_if(results.cbegin(), results.cend(),
+                                 [&](const RowCheckResult &r) { return r.outcome == outcome; }));
+    };
+    return Text::tr("%1 of %2 rows passed, %3 failed, %4 skipped, %5 not checked")
+        .arg(count(RowCheckResult::Outcome::Passed))
+        .arg(rows)
+        .arg(count(RowCheckResult::Outcome::Failed))
+        .arg(count(RowCheckResult::Outcome::Skipped))
+        .arg(rows - int(results.size()));
+}
 } // namespace
 
 CommissioningReport commissioningReport(const Project &project, const QString &projectFile,
@@ -64,8 +93,16 @@ CommissioningReport commissioningReport(const Project &project, const QString &p
                    {Text::tr("Customer:"), site.customer},
                    {Text::tr("Gateway location:"), site.gatewayLocation},
                    {Text::tr("Installer:"), site.installer}};
-    for (const TelegramTable table : telegramTables)
+    // Results of rows edited since they were checked do not count.
+    const QList<RowCheckResult> results = resultsThatHold(project.checkResults, project.tables);
+    for (const TelegramTable table : telegramTables) {
         report.tables << reportTable(project.tables, table);
+        if (!results.isEmpty())
+            addCheckedColumn(report.tables.last(), table, results);
+    }
+    if (!results.isEmpty())
+        report.facts << ReportLines::value_type(Text::tr("Commissioning check:"),
+                                                checkSummary(results, report.rowCount()));
     report.signatures = {Text::tr("Signatures"),
                          {Text::tr("Installer"), Text::tr("Customer")},
                          {Text::tr("Name:"), Text::tr("Date:"), Text::tr("Signature:")}};

@@ -13,7 +13,9 @@
 // What a commissioning report shows, in the interface language: a title
 // block, the site details, every telegram table with all its columns and its
 // rows numbered from 1 in download order (as the window and rs485ctl count
-// them), then lines for the signatures of the handover.
+// them), then lines for the signatures of the handover. With check results
+// that still hold for their rows, each table gets a last column "Checked" and
+// the title block a count of the rows that passed.
 
 using ReportLines = QList<QPair<QString, QString>>; // label and value
 

@@ -85,10 +85,10 @@ RowCheckPlan busToLine(TableRow where, const TeleKnxTo485W &row)
     check.name = row.name;
     check.kind = RowCheckPlan::Kind::BusToLine;
     check.lineTelegram = telegramBytes(row.telegram);
-    check.baudIndex = int(baudRateTexts().indexOf(row.baudrate));
+    check.baudRate = baudRateTexts().contains(row.baudrate) ? row.baudrate.toInt() : 0;
     if (row.ntype != QLatin1String("read") && row.value.isEmpty())
         return skipped(check, Text::tr("it has no value to send"));
-    if (check.lineTelegram.isEmpty() || check.baudIndex < 0 ||
+    if (check.lineTelegram.isEmpty() || check.baudRate == 0 ||
         !setGroup(check, row.addr, row.ntype, row.length, row.value))
         return skipped(check, Text::tr("its address, value or baud rate cannot be used"));
     return check;

@@ -35,7 +35,7 @@ struct RowCheckPlan
     uint minimum = 0;
     uint maximum = 0;
     QByteArray lineTelegram; // BusToLine: awaited on the line
-    int baudIndex = -1;      // BusToLine: the line's speed for the check (baudRateTexts())
+    qint32 baudRate = 0;     // BusToLine: the line's speed for the check
 };
 
 // The checks of the rows given, or of every row when none are given, in

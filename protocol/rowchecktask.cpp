@@ -32,6 +32,15 @@ bool sameValue(const GroupTelegram &a, const GroupTelegram &b)
 }
 } // namespace
 
+template <typename Next> void RowCheckTask::setLineThen(const PortSettings &settings, Next next)
+{
+    line().applySettings(settings);
+    if (line().isApplyingSettings())
+        connect(&line(), &SerialLine::settingsApplied, this, next, Qt::SingleShotConnection);
+    else
+        next();
+}
+
 RowCheckTask::RowCheckTask(FrameExchange &exchange, KnxConnection &bus,
                            const QList<RowCheckPlan> &checks, const RowCheckLimits &limits)
     : GatewayTask(exchange)
@@ -91,11 +100,13 @@ void RowCheckTask::stop()
     checkTimer.stop();
     disconnect(&bus, nullptr, this, nullptr);
     disconnect(&exchange, nullptr, this, nullptr);
+    if (sources)
+        disconnect(sources, nullptr, this, nullptr); // no waiting for learnable()
     if (sources && learning)
         sources->endLearning(this);
     learning = false;
     if (lineBefore)
-        exchange.applySettings(*std::exchange(lineBefore, std::nullopt));
+        line().applySettings(*std::exchange(lineBefore, std::nullopt));
 }
 
 void RowCheckTask::nextRow()
@@ -165,12 +176,12 @@ void RowCheckTask::beginRow()
     plusValue.reset();
     reacted = false;
     reactionMs = 0;
-    const SerialSettings settings = exchange.lineSettings();
-    if (check.kind == RowCheckPlan::Kind::BusToLine && check.baudIndex != settings.baudIndex) {
+    const PortSettings settings = line().settings();
+    if (check.kind == RowCheckPlan::Kind::BusToLine && check.baudRate != settings.baudRate) {
         lineBefore = settings;
-        SerialSettings rowSettings = settings;
-        rowSettings.baudIndex = check.baudIndex;
-        applyThen(rowSettings, [this] { stimulate(false); });
+        PortSettings rowSettings = settings;
+        rowSettings.baudRate = check.baudRate;
+        setLineThen(rowSettings, [this] { stimulate(false); });
         return;
     }
     stimulate(false);
@@ -379,7 +390,7 @@ void RowCheckTask::endRow(RowCheckResult::Outcome outcome, const QString &words)
     record(outcome, words);
     const auto next = [this] { QTimer::singleShot(0, this, &RowCheckTask::nextRow); };
     if (lineBefore)
-        applyThen(*std::exchange(lineBefore, std::nullopt), next);
+        setLineThen(*std::exchange(lineBefore, std::nullopt), next);
     else
         next();
 }

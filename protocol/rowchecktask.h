@@ -71,7 +71,7 @@ private:
     QString busWords() const;
     QString lineWords(const QByteArray &awaited, bool acknowledgement) const;
     std::optional<QString> oneByteFault() const;
-    void restoreLine();
+    template <typename Next> void setLineThen(const PortSettings &settings, Next next);
 
     KnxConnection &bus;
     const QList<RowCheckPlan> checks;
@@ -90,10 +90,10 @@ private:
     std::optional<uint> plusValue;
     QList<GroupTelegram> seen;
     QByteArray received;
-    bool reacted = false;                     // anything at all on the side the row awaits
-    int silentBus = 0;                        // rows in a row without a telegram of the gateway's
-    int silentLine = 0;                       // rows in a row without bytes on the line
-    std::optional<SerialSettings> lineBefore; // set back after a row at another baud rate
+    bool reacted = false;                   // anything at all on the side the row awaits
+    int silentBus = 0;                      // rows in a row without a telegram of the gateway's
+    int silentLine = 0;                     // rows in a row without bytes on the line
+    std::optional<PortSettings> lineBefore; // set back after a row at another baud rate
     std::optional<quint16> gatewaySource;
     bool learning = false;
 };

@@ -2333,5 +2333,21 @@ Check the cable and the adapter, then open the port again.</source>
         <source>Interfaces found: %1.</source>
         <translation>找到的接口：%1 个。</translation>
     </message>
+    <message>
+        <source>Checked</source>
+        <translation>检查结果</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未检查</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows passed, %3 failed, %4 skipped, %5 not checked</source>
+        <translation>%2 行中 %1 行通过，%3 行失败，%4 行跳过，%5 行未检查</translation>
+    </message>
+    <message>
+        <source>Commissioning check:</source>
+        <translation>调试检查</translation>
+    </message>
 </context>
 </TS>

@@ -44,6 +44,15 @@ GroupMonitor::GroupMonitor(GroupTelegramLog &log, const GroupAddressBook &book, 
     view->setWordWrap(false);
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Wide enough for "12:03:07.125", "15.15.255", "31/7/255" and a name.
+    const int digit = view->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (const auto &[column, digits] : {std::pair{GroupTelegramLog::Time, 13},
+                                         {GroupTelegramLog::Source, 10},
+                                         {GroupTelegramLog::Destination, 10},
+                                         {GroupTelegramLog::Name, 28},
+                                         {GroupTelegramLog::Service, 10},
+                                         {GroupTelegramLog::Data, 14}})
+        view->horizontalHeader()->resizeSection(column, digits * digit);
 
     // Follows the newest telegram while the view is at its end.
     connect(filter, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {

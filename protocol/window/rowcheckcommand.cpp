@@ -105,7 +105,7 @@ void RowCheckCommand::finished(GatewayTask *ended)
         progress->close();
     if (!task->succeeded()) {
         const bool busLost = task->outcome().startsWith(QLatin1String("the KNX connection"));
-        sumUp(WindowText::tr("Check rows"),
+        sumUp(QMessageBox::Warning, WindowText::tr("Check rows"),
               busLost ? WindowText::tr("The check stopped: the KNX connection was lost.")
                       : WindowText::tr("The gateway does not answer the working-mode command: "
                                        "connect it and check that it listens at the settings "
@@ -124,7 +124,8 @@ void RowCheckCommand::finished(GatewayTask *ended)
             failures << tableRowText(result.where) + ": " + result.words;
     }
     const int skipped = task->total() - passed - failed;
-    sumUp(WindowText::tr("Check rows"),
+    sumUp(failed > 0 ? QMessageBox::Warning : QMessageBox::Information,
+          WindowText::tr("Check rows"),
           WindowText::tr("%1 passed, %2 failed, %3 skipped.").arg(passed).arg(failed).arg(skipped) +
               (failures.isEmpty() ? QString() : "\n\n" + failures.join('\n')));
 }
@@ -139,21 +140,22 @@ void RowCheckCommand::ended(GatewayTask *ended, LineSession::EndReason reason)
         WindowText::tr("%1 of %2 rows were checked.").arg(task->done()).arg(task->total());
     switch (reason) {
     case LineSession::EndReason::Stopped:
-        sumUp(WindowText::tr("Check rows"), WindowText::tr("The check was cancelled. ") + done);
+        sumUp(QMessageBox::Information, WindowText::tr("Check rows"),
+              WindowText::tr("The check was cancelled. ") + done);
         break;
     case LineSession::EndReason::NewTask:
-        sumUp(WindowText::tr("Check rows"),
+        sumUp(QMessageBox::Information, WindowText::tr("Check rows"),
               WindowText::tr("The check ended for another command. ") + done);
         break;
     case LineSession::EndReason::Closed:
     case LineSession::EndReason::Lost:
-        sumUp(WindowText::tr("Check rows"),
+        sumUp(QMessageBox::Warning, WindowText::tr("Check rows"),
               WindowText::tr("The check ended: the port was closed. ") + done);
         break;
     }
 }
 
-void RowCheckCommand::sumUp(const QString &title, const QString &text)
+void RowCheckCommand::sumUp(QMessageBox::Icon icon, const QString &title, const QString &text)
 {
-    showPlainBox(window, QMessageBox::Information, title, text);
+    showPlainBox(window, icon, title, text);
 }

@@ -3,6 +3,7 @@
 #include "checkresults.h"
 #include "linesession.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 
@@ -35,7 +36,7 @@ private:
     void showProgress(const RowCheckResult &result);
     void finished(GatewayTask *task);
     void ended(GatewayTask *task, LineSession::EndReason reason);
-    void sumUp(const QString &title, const QString &text);
+    void sumUp(QMessageBox::Icon icon, const QString &title, const QString &text);
 
     Ui::MainWindow &ui;
     PortConnection &connection;

@@ -1,6 +1,8 @@
+#include "gatewayemulator.h"
 #include "groupaddressfiles.h"
 #include "knxdserver.h"
 #include "scopedworkdir.h"
+#include "tablefilling.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,8 +12,8 @@
 #include <QTest>
 
 namespace {
-const QByteArray addressBook = sampleGroupAddressExport +
-                               "\"Kitchen temperature\";\"1/2/5\";\"DPST-9-1\"\r\n";
+const QByteArray addressBook =
+    sampleGroupAddressExport + "\"Kitchen temperature\";\"1/2/5\";\"DPST-9-1\"\r\n";
 } // namespace
 
 // The group monitor against knxd, knxtool on the other end of the bus.
@@ -21,13 +23,34 @@ class TestKnxWindow : public QObject
 
     ScopedWorkDir workDir;
 
+    static void connectKnx(WindowUnderTest &w, MessageBoxAnswerer &answerer,
+                           const KnxdServer &server)
+    {
+        answerer.answerDialog([&](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>("knxInterfaceEdit")->setText(server.interfaceText());
+            dialog->accept();
+        });
+        w.widget<QAction>("actionConnectKnx")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w.widget<QLabel>("knxStatusLabel")->text().contains(" connected as "), 10000);
+    }
+
+    // The Name cell's mark: "passed …", "failed …: why", or "" without one.
+    static QString mark(WindowUnderTest &w, const char *table, int row)
+    {
+        const QTableWidgetItem *name = w.widget<QTableWidget>(table)->item(row, 0);
+        return !name || name->icon().isNull() ? QString() : name->toolTip().section('\n', 0, 0);
+    }
+
     // The monitor's rows whose group address is the one given, as
     // "source name service data value".
     static QStringList rowsTo(const QAbstractItemModel *model, const QString &address)
     {
         QStringList rows;
         for (int row = 0; row < model->rowCount(); ++row) {
-            const auto cell = [&](int column) { return model->index(row, column).data().toString(); };
+            const auto cell = [&](int column) {
+                return model->index(row, column).data().toString();
+            };
             if (cell(2) == address)
                 rows << QStringList{cell(1), cell(3), cell(4), cell(5), cell(6)}.join(' ');
         }
@@ -50,13 +73,7 @@ private slots:
         answerer.answerFileDialog(workDir.filePath("capture.txt"));
         w.widget<QAction>("actionCaptureToFile")->trigger();
 
-        answerer.answerDialog([&](QDialog *dialog) {
-            dialog->findChild<QLineEdit *>("knxInterfaceEdit")->setText(server.interfaceText());
-            dialog->accept();
-        });
-        w.widget<QAction>("actionConnectKnx")->trigger();
-        auto *status = w.widget<QLabel>("knxStatusLabel");
-        QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(" connected as "), 10000);
+        connectKnx(w, answerer, server);
         w.widget<QAction>("actionGroupMonitor")->trigger();
         QVERIFY(!w.widget<QDockWidget>("groupMonitor")->isHidden());
         const QAbstractItemModel *rows = w.widget<QAbstractItemView>("groupMonitorView")->model();
@@ -86,6 +103,66 @@ private slots:
         QVERIFY2(captured.contains(QRegularExpression(" KNX [0-9.]+ → 1/2/5 write 0C 1A\n")),
                  qPrintable(captured));
         QVERIFY(captured.contains(QRegularExpression(" KNX [0-9.]+ → 1/2/3 read\n")));
+    }
+
+    // Check rows says what is missing first; then, against the virtual
+    // gateway in working mode, marks each row with its outcome, a misrouted
+    // row with what came instead; the marks go into the project file, and a
+    // row edited loses its mark.
+    void checkRows()
+    {
+        KnxdServer server;
+        QVERIFY(server.isRunning());
+        GatewayEmulator gateway;
+        gateway.setRowFaults({{{TelegramTable::Tele485ToKnxW, 1}}, {}});
+        gateway.connectKnx(server.clientUrl());
+        WindowUnderTest w({gateway.portPath()});
+        MessageBoxAnswerer answerer;
+        w.widget<QAction>("actionCheckRows")->trigger();
+        QVERIFY(answerer.waitForBoxes(1));
+        QCOMPARE(answerer.last().informativeText,
+                 "The gateway's port is not open: choose it and press Open.\n"
+                 "There is no KNX connection: use KNX, Connect to KNX… to reach the bus the "
+                 "gateway sends to.");
+
+        TelegramTables tables;
+        tables.setCells(TelegramTable::Tele485ToKnxW,
+                        {{"Light", "01 02 03", "0A", "write", "1/2/3", "1 bit", "1"},
+                         {"Dimmer", "05", "", "write", "1/2/20", "1 byte", "200"}});
+        tables.setCells(TelegramTable::TeleKnxTo485W,
+                        {{"Blind", "write", "115200", "3/4/25", "1 byte", "200", "AA 03"}});
+        fillTables(w, tables);
+        w.select("comboBoxBaudRate", "9600");
+        QVERIFY(w.openPort(gateway.portPath()));
+        w.click("pushButtonBurnData");
+        QVERIFY(answerer.waitForBoxes(2, 10000));
+        connectKnx(w, answerer, server);
+
+        w.widget<QAction>("actionCheckRows")->trigger();
+        QVERIFY(answerer.waitForBoxes(3, 30000));
+        QCOMPARE(answerer.last().text, "2 passed, 1 failed, 0 skipped.\n\n485 to KNX row 2: KNX "
+                                       "1/2/21 instead of 1/2/20");
+        QVERIFY(mark(w, "tableWidget_485toknx_w", 0).startsWith("passed "));
+        QVERIFY(mark(w, "tableWidget_485toknx_w", 1).endsWith(": KNX 1/2/21 instead of 1/2/20"));
+        QVERIFY(mark(w, "tableWidget_knxto485_w", 0).startsWith("passed "));
+        QVERIFY(w.window().windowTitle().endsWith('*'));
+        // Answered only at 9600 again, after the row at 115200; the window
+        // takes an answer only after 50 ms without bytes.
+        QTest::qWait(100);
+        w.click("pushButtonDebug");
+        QVERIFY(answerer.waitForBoxes(4, 10000));
+        QCOMPARE(answerer.last().text, "Setting debug mode successfully.");
+
+        answerer.answerFileDialog(workDir.filePath("checked.db"));
+        w.widget<QAction>("actionExport_E")->trigger();
+        w.widget<QAction>("actionClose_C")->trigger();
+        QCOMPARE(mark(w, "tableWidget_485toknx_w", 0), QString());
+        answerer.answerFileDialog(workDir.filePath("checked.db"));
+        w.widget<QAction>("actionImport_I")->trigger();
+        QVERIFY(mark(w, "tableWidget_485toknx_w", 1).endsWith(": KNX 1/2/21 instead of 1/2/20"));
+        w.widget<QTableWidget>("tableWidget_485toknx_w")->item(1, 6)->setText("100");
+        QTRY_COMPARE(mark(w, "tableWidget_485toknx_w", 1), QString());
+        QVERIFY(mark(w, "tableWidget_485toknx_w", 0).startsWith("passed "));
     }
 };
 

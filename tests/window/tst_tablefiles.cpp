@@ -204,6 +204,7 @@ private slots:
                      .hasMatch(),
                  qPrintable(pages.first().left(1000)));
         QVERIFY(pages.at(pages.size() - 2).contains(signatureLines));
+        QVERIFY(!pages.join('\f').contains("Checked")); // without check results
         const QRegularExpression rowLine(QString::fromUtf8("^ *(\\d+) +((灯|调光|阀)\\d+) "),
                                          QRegularExpression::MultilineOption);
         const QStringList headers = {"No. +Name +Telegram +Ack +Type",
@@ -260,6 +261,50 @@ private slots:
                      .hasMatch(),
                  qPrintable(pages.first()));
         QVERIFY(pages.first().contains(signatureLines));
+    }
+
+    // Each row's check result in a last column, a result of a row edited
+    // since as not checked, the count in the title block.
+    void reportShowsCheckResults()
+    {
+        using Outcome = RowCheckResult::Outcome;
+        Project project;
+        project.tables = sampleTables(6, 0, 4);
+        const QDateTime time(QDate(2026, 12, 7), QTime(10, 3));
+        const QList<Outcome> outcomes = {Outcome::Passed,  Outcome::Failed,  Outcome::Failed,
+                                         Outcome::Skipped, Outcome::Skipped, Outcome::Skipped};
+        for (int row = 0; row < outcomes.size(); ++row) {
+            const TableRow where{TelegramTable::Tele485ToKnxW, row};
+            const QString words = row < 3 ? "nothing on KNX" : "it has no value to send";
+            project.checkResults << RowCheckResult{where, outcomes.at(row), row ? words : "", time,
+                                                   checkedRowText(project.tables, where)};
+        }
+        project.checkResults << RowCheckResult{
+            {TelegramTable::TeleKnxTo485W, 1}, Outcome::Passed, {}, time, "edited since"};
+        QVERIFY(writeReportPdf(commissioningReport(project, {}, {}, {}),
+                               workDir->filePath("report.pdf"),
+                               [](int, int) { return true; }) == ReportWriting::Written);
+        const QString text = pdfText(workDir->filePath("report.pdf"));
+        QVERIFY2(
+            text.contains(QRegularExpression("\n *Gateway serial settings: .*\n+ *Commissioning "
+                                             "check: +1 of 10 rows passed, 2 failed, 3 "
+                                             "skipped, 4 not checked\n")),
+            qPrintable(text));
+        QCOMPARE(text.count(QRegularExpression("No\\. +Name .* +Checked\n")), text.count("No. "));
+        QStringList cells;
+        const QRegularExpression rowLine(QString::fromUtf8("^ *\\d+ +((灯|阀)\\d) .*? "
+                                                           "((passed|failed|skipped|not)\\b.*)$"),
+                                         QRegularExpression::MultilineOption);
+        for (auto match = rowLine.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch row = match.next();
+            cells << row.captured(1) + "=" + row.captured(3);
+        }
+        const QString failed = "=failed 2026-12-07 10:03: nothing on KNX",
+                      skipped = "=skipped: it has no value to send";
+        QCOMPARE(cells,
+                 QStringList({"灯0=passed 2026-12-07 10:03", "灯1" + failed, "灯2" + failed,
+                              "灯3" + skipped, "灯4" + skipped, "灯5" + skipped, "阀0=not checked",
+                              "阀1=not checked", "阀2=not checked", "阀3=not checked"}));
     }
 
     // Every text of the report, and no other Chinese character: Chinese
