@@ -28,7 +28,7 @@ StatusNotes::StatusNotes(QStatusBar *bar)
     knxLabel->hide(); // until a KNX connection is tried
 
     siteLabel->setObjectName("siteLabel");
-    siteLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    siteLabel->setMinimumWidth(1); // gives way first where the bar is short of room
     siteLabel->setFrameShape(QFrame::Panel);
     siteLabel->setFrameShadow(QFrame::Sunken);
     siteLabel->setOpenExternalLinks(true);
