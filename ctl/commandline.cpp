@@ -5,6 +5,7 @@
 #include "knxcommandline.h"
 #include "portnames.h"
 #include "recordchecks.h"
+#include "rowselection.h"
 #include "serialsettingstexts.h"
 #include "testtelegram.h"
 
@@ -58,6 +59,20 @@ const CommandInfo commandInfos[] = {
      "and 512), or when the file cannot be read whole (row counts that disagree with the\n"
      "rows, a missing table, a number that is not a whole number in range). A failed\n"
      "download names the table and row that went unanswered."},
+    {CtlCommand::Check, "check", "PROJECT.db --port P [--port Q ...] --knx IFACE",
+     "Check every row of a project on the gateways through KNX.",
+     "Checks, row by row, that each gateway does what the project file's telegram tables\n"
+     "say, in working mode (the check switches the gateway there; download the tables\n"
+     "first): a 485-to-KNX row's telegram goes on the line and its group telegram must come\n"
+     "on KNX, and its acknowledgement on the line; a 1-byte row's (+) and (-) telegrams must\n"
+     "each bring a value from its minimum to its maximum, the (-) value below the (+) value;\n"
+     "a KNX-to-485 row's group telegram goes on KNX and its telegram must come on the line,\n"
+     "at the row's baud rate. Each row starts after 200 ms without traffic. All ports are\n"
+     "checked at once over one KNX connection, the gateways told apart by the individual\n"
+     "address each sends from. Prints a line per row as it is checked, PASS, FAIL with what\n"
+     "came instead or SKIP with why, for example\n"
+     "  /dev/ttyUSB0 485-to-KNX row 3 \"Ceiling light\" FAIL: KNX 1/2/4 instead of 1/2/3\n"
+     "then a summary per port. The project file is read and checked as download reads it."},
     {CtlCommand::Send, "send", "HEX --port P", "Put one raw test telegram on the line.",
      "Puts one test telegram on the line raw, as the window's Send buttons do: HEX is 1 to\n"
      "64 bytes, each two hexadecimal digits, separated by a space or \"-\" (quote it:\n"
@@ -71,11 +86,12 @@ const CommandInfo commandInfos[] = {
 
 const char exitStatusText[] =
     "\nExit status:\n"
-    "  0    every port succeeded\n"
-    "  1    a gateway did not answer, a download failed, or a port was lost, on any port\n"
+    "  0    every port succeeded (check: every row checked passed)\n"
+    "  1    a gateway did not answer, a download failed, a row failed its check, or a port\n"
+    "       or the KNX connection was lost, on any port\n"
     "  2    bad usage, a project file that cannot be read whole, a row that fails the\n"
-    "       record checks (nothing is sent), or a port that cannot be opened (the others\n"
-    "       are still served)\n"
+    "       record checks (nothing is sent), a port that cannot be opened (the others\n"
+    "       are still served), or a KNX connection that cannot be made (nothing is sent)\n"
     "  130  interrupted by Ctrl+C (SIGINT): ports closed, what was done reported; 143 on\n"
     "       SIGTERM\n"
     "\nEnvironment:\n"
@@ -90,10 +106,10 @@ const char exitStatusText[] =
 
 const char programDescription[] =
     "Commissions RS485-to-KNX gateways from the command line: finds their serial settings,\n"
-    "switches their mode, downloads telegram tables from a project file, sends test\n"
-    "telegrams and watches the line. Repeating --port runs the same work on each port in\n"
-    "parallel, one engine per port. The knx commands watch, write and read group addresses\n"
-    "through a KNXnet/IP interface.\n"
+    "switches their mode, downloads telegram tables from a project file, checks every row\n"
+    "through KNX, sends test telegrams and watches the line. Repeating --port runs the\n"
+    "same work on each port in parallel, one engine per port. The knx commands watch,\n"
+    "write and read group addresses through a KNXnet/IP interface.\n"
     "\nUsage: rs485ctl <command> [options]\n"
     "\nCommands:\n";
 
@@ -182,6 +198,25 @@ struct GatewayOptions
         "commission",
         "Commission the gateway: debug mode, the download, then working mode, each step "
         "reported (after the scan with --scan)."};
+    QCommandLineOption knx{"knx",
+                           "The KNXnet/IP interface to the gateways' bus: HOST[:PORT] of a "
+                           "tunnelling server (port 3671 unless given), or routing[:PORT] for "
+                           "the multicast group. One connection serves every port.",
+                           "iface"};
+    QCommandLineOption rows{"rows",
+                            "Check only these rows: TABLE:ROWS separated by commas, TABLE "
+                            "485-to-KNX, 1-byte or KNX-to-485, ROWS a row counted from 1 or a "
+                            "range, for example 485-to-KNX:1-20,KNX-to-485:3 (default: every "
+                            "row).",
+                            "rows"};
+    QCommandLineOption checkTimeout{"timeout",
+                                    "Wait this many seconds for what each telegram of a row "
+                                    "must bring, for example 0.5 (default 2).",
+                                    "seconds", "2"};
+    QCommandLineOption checkJson{"json",
+                                 "Print the report as JSON on standard output, each row with "
+                                 "its outcome; the row lines and the summary table then go to "
+                                 "standard error."};
     QCommandLineOption set{"set",
                            "The gateway's new settings: baud rate, stop bits and parity "
                            "separated by commas, for example 115200,1,none.",
@@ -210,6 +245,8 @@ QList<QCommandLineOption> optionsOf(CtlCommand command, const GatewayOptions &o)
         return line + QList<QCommandLineOption>{o.scan, o.json};
     case CtlCommand::Monitor:
         return line + QList<QCommandLineOption>{o.scan};
+    case CtlCommand::Check:
+        return line + QList<QCommandLineOption>{o.knx, o.rows, o.scan, o.checkTimeout, o.checkJson};
     }
     Q_UNREACHABLE();
 }
@@ -224,6 +261,7 @@ void addArguments(QCommandLineParser &parser, const CommandInfo &info)
         parser.addPositionalArgument("debug|working", "The mode to switch to.");
         break;
     case CtlCommand::Download:
+    case CtlCommand::Check:
         parser.addPositionalArgument("PROJECT.db", "The project file.");
         break;
     case CtlCommand::Send:
@@ -237,7 +275,7 @@ void addArguments(QCommandLineParser &parser, const CommandInfo &info)
 int positionalCount(CtlCommand command)
 {
     const bool takesOne = command == CtlCommand::Mode || command == CtlCommand::Download ||
-                          command == CtlCommand::Send;
+                          command == CtlCommand::Send || command == CtlCommand::Check;
     return takesOne ? 2 : 1;
 }
 
@@ -328,6 +366,29 @@ QString readLineOptions(const QCommandLineParser &parser, const GatewayOptions &
     return QString();
 }
 
+// The check's interface, rows and time; an error text when one is wrong.
+QString readCheckArguments(const QCommandLineParser &parser, const GatewayOptions &o,
+                           Invocation &invocation)
+{
+    invocation.projectPath = parser.positionalArguments().value(1);
+    // --timeout is the check's time; the mode command keeps the usual limits.
+    invocation.checkMs = invocation.limits.timeoutMs;
+    invocation.limits = ExchangeLimits();
+    const QString interface = parser.value(o.knx);
+    if (interface.isEmpty())
+        return QStringLiteral("no --knx given");
+    const std::optional<KnxInterface> parsed = parseKnxInterface(interface);
+    if (!parsed)
+        return QStringLiteral("--knx %1 is no interface: write HOST[:PORT] or routing")
+            .arg(interface);
+    invocation.knxInterface = *parsed;
+    if (!parser.isSet(o.rows))
+        return QString();
+    const RowSelection selection = parseRowSelection(parser.values(o.rows).join(QLatin1Char(',')));
+    invocation.rows = selection.rows;
+    return selection.error;
+}
+
 // The command's own arguments; an error text when one is wrong.
 QString readCommandArguments(const QCommandLineParser &parser, const GatewayOptions &o,
                              Invocation &invocation)
@@ -363,6 +424,8 @@ QString readCommandArguments(const QCommandLineParser &parser, const GatewayOpti
         invocation.telegram = *testTelegramBytes(*telegram);
         break;
     }
+    case CtlCommand::Check:
+        return readCheckArguments(parser, o, invocation);
     default:
         break;
     }

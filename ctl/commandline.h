@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkresults.h"
 #include "frame.h"
 #include "frameexchange.h"
 #include "knxinvocation.h"
@@ -9,7 +10,7 @@
 
 #include <optional>
 
-enum class CtlCommand { Ports, Scan, Mode, Serial, Download, Send, Monitor };
+enum class CtlCommand { Ports, Scan, Mode, Serial, Download, Send, Monitor, Check };
 
 // What the command line asks for.
 struct Invocation
@@ -23,9 +24,12 @@ struct Invocation
     ExchangeLimits limits;
     OperatingMode mode = DebugMode; // mode
     SerialSettings newSettings;     // serial
-    QString projectPath;            // download
+    QString projectPath;            // download, check
     bool commission = false;        // download
     QByteArray telegram;            // send
+    KnxInterface knxInterface;      // check
+    QList<TableRow> rows;           // check: every row when empty
+    int checkMs = 2000;             // check: for what each telegram must bring
     // A knx command, which needs nothing above.
     std::optional<KnxInvocation> knx;
 };

@@ -46,6 +46,7 @@ GatewayJob *GatewayRun::createJob(const QString &port)
         break;
     case CtlCommand::Ports:
     case CtlCommand::Scan:
+    case CtlCommand::Check: // CheckRun's
         break;
     }
     connect(job, &GatewayJob::finished, this, &GatewayRun::jobEnded);

@@ -1,5 +1,6 @@
 // rs485ctl: commissions RS485-to-KNX gateways from the command line.
 
+#include "checkrun.h"
 #include "commandline.h"
 #include "consoleoutput.h"
 #include "downloadproject.h"
@@ -9,6 +10,7 @@
 #include "portlist.h"
 #include "programversion.h"
 #include "projectfileloading.h"
+#include "rowselection.h"
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
@@ -47,6 +49,24 @@ int runKnx(const KnxInvocation &invocation)
     QObject::connect(&termination, &TerminationSignals::received, &run, &KnxRun::interrupt);
     QObject::connect(&run, &KnxRun::finished, qApp, &QCoreApplication::exit);
     QTimer::singleShot(0, &run, &KnxRun::start);
+    return QCoreApplication::exec();
+}
+
+int runCheck(const Invocation &invocation)
+{
+    const std::optional<Project> project = projectToDownload(invocation.projectPath);
+    if (!project)
+        return ExitUsage;
+    const QString outside = rowsOutsideTables(invocation.rows, project->tables);
+    if (!outside.isEmpty()) {
+        writeErr(QStringLiteral("rs485ctl: %1; nothing was sent\n").arg(visible(outside)));
+        return ExitUsage;
+    }
+    CheckRun run(invocation, project->tables);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &run, &CheckRun::interrupt);
+    QObject::connect(&run, &CheckRun::finished, qApp, &QCoreApplication::exit);
+    QTimer::singleShot(0, &run, &CheckRun::start);
     return QCoreApplication::exec();
 }
 
@@ -89,5 +109,7 @@ int main(int argc, char *argv[])
         return runKnx(*commandLine.invocation->knx);
     if (commandLine.invocation->command == CtlCommand::Ports)
         return printPorts(commandLine.invocation->json);
+    if (commandLine.invocation->command == CtlCommand::Check)
+        return runCheck(*commandLine.invocation);
     return runOnGateways(*commandLine.invocation);
 }

@@ -25,6 +25,19 @@ QString bar(int done, int total)
     return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
            QString(BarWidth - filled, QLatin1Char('-')) + QLatin1Char(']');
 }
+
+// "  2 failed  1 late  3 retries", the parts that are not 0.
+QString counts(int failed, int late, int retries)
+{
+    QString text;
+    if (failed > 0)
+        text += QStringLiteral("  %1 failed").arg(failed);
+    if (late > 0)
+        text += QStringLiteral("  %1 late").arg(late);
+    if (retries > 0)
+        text += QStringLiteral("  %1 %2").arg(retries).arg(retries == 1 ? "retry" : "retries");
+    return text;
+}
 } // namespace
 
 ProgressDisplay::ProgressDisplay(const QList<GatewayJob *> &jobs, Style style, QObject *parent)
@@ -54,6 +67,16 @@ void ProgressDisplay::finish()
         redrawTimer.stop();
         redraw();
     }
+}
+
+void ProgressDisplay::print(const QString &line, bool toErr)
+{
+    const bool drawing = redrawTimer.isActive();
+    if (drawing)
+        erase();
+    (toErr ? writeErr : writeOut)(line);
+    if (drawing)
+        redraw();
 }
 
 void ProgressDisplay::stepEnded(const GatewayJob *job, const GatewayTask *task)
@@ -102,15 +125,10 @@ QString ProgressDisplay::lineOf(const GatewayJob *job) const
     const GatewayTask *task = job->currentTask();
     if (!task)
         return port + QLatin1String("opening");
-    const int late = job->lateAnswers();
-    const int resends = job->resends();
-    const QString lateText = late > 0 ? QStringLiteral("  %1 late").arg(late) : QString();
-    const QString retries =
-        resends > 0 ? QStringLiteral("  %1 %2").arg(resends).arg(resends == 1 ? "retry" : "retries")
-                    : QString();
     return port + task->name().leftJustified(16) +
            QStringLiteral("%1/%2 ").arg(task->done()).arg(task->total()) +
-           bar(task->done(), task->total()) + lateText + retries;
+           bar(task->done(), task->total()) +
+           counts(task->failed(), job->lateAnswers(), job->resends());
 }
 
 // Moves up over the lines drawn before and draws each anew, cut to the width
@@ -124,4 +142,12 @@ void ProgressDisplay::redraw()
             QLatin1String("\r\x1b[2K") + visible(lineOf(job)).left(columns - 1) + QLatin1Char('\n');
     drawnLines = int(jobs.size());
     writeErr(text);
+}
+
+// Takes the lines drawn away, leaving the cursor where the first one began.
+void ProgressDisplay::erase()
+{
+    if (drawnLines > 0)
+        writeErr(QStringLiteral("\x1b[%1A\r\x1b[J").arg(drawnLines));
+    drawnLines = 0;
 }

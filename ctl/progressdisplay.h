@@ -8,9 +8,10 @@ class GatewayJob;
 class GatewayTask;
 
 // Shows on standard error how the jobs get on. Redrawn: one line per port,
-// updated in place (port, step, frames answered of the step's total, a bar,
-// late answers, retries). Lines: one line per step ended, per frame answered
-// late or sent again and per port that cannot be opened, for logs and pipes.
+// updated in place (port, step, frames or rows done of the step's total, a
+// bar, rows failed, late answers, retries). Lines: one line per step ended,
+// per frame answered late or sent again and per port that cannot be opened,
+// for logs and pipes.
 class ProgressDisplay : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ public:
 
     // Draws the last state; nothing is shown after.
     void finish();
+    // A line of the run's own, on standard error when toErr, else on standard
+    // output; lines being redrawn are taken away for it and drawn again below.
+    void print(const QString &line, bool toErr);
 
 private:
     void stepEnded(const GatewayJob *job, const GatewayTask *task);
@@ -29,6 +33,7 @@ private:
     void answeredLate(const GatewayJob *job, const GatewayTask *task);
     void jobEnded(const GatewayJob *job);
     void redraw();
+    void erase();
     QString lineOf(const GatewayJob *job) const;
 
     const QList<GatewayJob *> jobs;

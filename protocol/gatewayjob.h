@@ -45,10 +45,13 @@ public:
     ~GatewayJob() override;
 
     // A task of the given kind over this job's line, for example
-    // addTask<ModeChange>(DebugMode).
-    template <typename Task, typename... Arguments> void addTask(Arguments &&...arguments)
+    // addTask<ModeChange>(DebugMode); the job owns it.
+    template <typename Task, typename... Arguments> Task &addTask(Arguments &&...arguments)
     {
-        tasks.push_back(std::make_unique<Task>(exchange, std::forward<Arguments>(arguments)...));
+        auto task = std::make_unique<Task>(exchange, std::forward<Arguments>(arguments)...);
+        Task &added = *task;
+        tasks.push_back(std::move(task));
+        return added;
     }
 
     QString port() const { return path; }

@@ -27,6 +27,9 @@ public:
     // Frames (a scan: probes) done so far, and in all when each is answered first time.
     virtual int done() const = 0;
     virtual int total() const = 0;
+    // Of those done, the ones that failed without ending the task (rows that
+    // failed their check).
+    virtual int failed() const { return 0; }
     // The frame awaiting its answer, as a failure names it.
     virtual QString awaited() const { return name(); }
 

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 struct Text
 {
@@ -60,6 +62,14 @@ RowCheckTask::~RowCheckTask()
 {
     if (sources && learning)
         sources->endLearning(this);
+}
+
+int RowCheckTask::failed() const
+{
+    return int(
+        std::count_if(checkResults.cbegin(), checkResults.cend(), [](const RowCheckResult &result) {
+            return result.outcome == RowCheckResult::Outcome::Failed;
+        }));
 }
 
 QString RowCheckTask::awaited() const

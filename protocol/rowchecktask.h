@@ -43,6 +43,7 @@ public:
     void stop() override;
     int done() const override { return int(checkResults.size()); }
     int total() const override { return int(checks.size()); }
+    int failed() const override;
     QString awaited() const override;
 
     // Checks of several gateways on one connection share the sources.

@@ -3,6 +3,7 @@
 #include "knxdserver.h"
 #include "linesession.h"
 #include "rowchecktask.h"
+#include "sampletables.h"
 #include "tabledownload.h"
 
 #include <QElapsedTimer>
@@ -10,23 +11,6 @@
 #include <QTest>
 
 namespace {
-// Two rows of each kind; the second KNX-to-485 row at another baud rate.
-TelegramTables sampleTables()
-{
-    TelegramTables tables;
-    tables.setCells(TelegramTable::Tele485ToKnxW,
-                    {{"Light", "01 02 03", "0A 0B", "write", "1/2/3", "1 bit", "1"},
-                     {"Temperature", "07", "", "write", "1/2/30", "2 byte", "3098"},
-                     {"Status", "01 02", "", "read", "1/2/10", "1 byte", ""}});
-    tables.setCells(TelegramTable::Tele1Byte,
-                    {{"Dimmer", "11", "21", "12", "22", "2/3/4", "1 byte", "100", "200", "60"}});
-    tables.setCells(TelegramTable::TeleKnxTo485W,
-                    {{"Blind", "write", "9600", "3/4/5", "1 bit", "1", "AA 01"},
-                     {"Fan", "write", "115200", "3/4/25", "1 byte", "200", "AA 03"},
-                     {"Lamp", "read", "9600", "3/4/35", "1 byte", "", "AA 04"}});
-    return tables;
-}
-
 QStringList outcomes(const QList<RowCheckResult> &results)
 {
     QStringList lines;
@@ -58,7 +42,7 @@ class TestRowCheck : public QObject
         QSignalSpy opened(session.get(), &LineSession::opened);
         session->open(gateway->portPath());
         QVERIFY(opened.count() || opened.wait(5000));
-        auto *download = session->prepare<TableDownload>(sampleTables());
+        auto *download = session->prepare<TableDownload>(checkSampleTables());
         QSignalSpy finished(download, &GatewayTask::finished);
         session->run(download);
         QVERIFY(finished.wait(10000) && download->succeeded());
@@ -68,7 +52,8 @@ class TestRowCheck : public QObject
     // Checks every row; what each row came to.
     QStringList check(const RowCheckLimits &limits = {})
     {
-        auto *run = session->prepare<RowCheckTask>(*bus, rowCheckPlans(sampleTables()), limits);
+        auto *run =
+            session->prepare<RowCheckTask>(*bus, rowCheckPlans(checkSampleTables()), limits);
         QSignalSpy finished(run, &GatewayTask::finished);
         session->run(run);
         if (!finished.wait(60000) || !run->succeeded())

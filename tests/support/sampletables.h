@@ -87,3 +87,22 @@ private:
 
     QRandomGenerator random;
 };
+
+// Rows of each kind for the commissioning check: three 485-to-KNX rows, a
+// 1-byte row, and three KNX-to-485 rows, the second at another baud rate,
+// the third a read without a value (skipped).
+inline TelegramTables checkSampleTables()
+{
+    TelegramTables tables;
+    tables.setCells(TelegramTable::Tele485ToKnxW,
+                    {{"Light", "01 02 03", "0A 0B", "write", "1/2/3", "1 bit", "1"},
+                     {"Temperature", "07", "", "write", "1/2/30", "2 byte", "3098"},
+                     {"Status", "01 02", "", "read", "1/2/10", "1 byte", ""}});
+    tables.setCells(TelegramTable::Tele1Byte,
+                    {{"Dimmer", "11", "21", "12", "22", "2/3/4", "1 byte", "100", "200", "60"}});
+    tables.setCells(TelegramTable::TeleKnxTo485W,
+                    {{"Blind", "write", "9600", "3/4/5", "1 bit", "1", "AA 01"},
+                     {"Fan", "write", "115200", "3/4/25", "1 byte", "200", "AA 03"},
+                     {"Lamp", "read", "9600", "3/4/35", "1 byte", "", "AA 04"}});
+    return tables;
+}
