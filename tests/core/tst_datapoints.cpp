@@ -213,25 +213,6 @@ private slots:
                  shown(text.isEmpty() ? std::nullopt : std::optional(text)));
     }
 
-    // Short or not, bytes, and the bits a gateway row gives the number.
-    void knowsSizes()
-    {
-        QStringList sizes;
-        for (const char *type : {"1.001", "2.001", "3.007", "5.001", "17.001", "18.001", "9.001",
-                                 "232.600", "14.056", "16.001", "10.001"}) {
-            const DatapointType t = typeOf(type);
-            sizes << QStringLiteral("%1 %2 %3 %4")
-                         .arg(type)
-                         .arg(isShortDatapoint(t))
-                         .arg(datapointSize(t))
-                         .arg(gatewayValueBits(t));
-        }
-        QCOMPARE(sizes,
-                 QStringList({"1.001 1 1 1", "2.001 1 1 2", "3.007 1 1 4", "5.001 0 1 8",
-                              "17.001 0 1 6", "18.001 0 1 8", "9.001 0 2 16", "232.600 0 3 0",
-                              "14.056 0 4 0", "16.001 0 14 0", "10.001 0 0 0"}));
-    }
-
     void convertsGatewayValues_data()
     {
         addColumns({"type", "typed", "number", "text"});

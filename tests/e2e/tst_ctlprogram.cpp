@@ -1,3 +1,4 @@
+#include "ctlprocess.h"
 #include "gatewayemulator.h"
 #include "gatewayjob.h"
 #include "gatewayscan.h"
@@ -28,26 +29,6 @@
 #include <sys/stat.h>
 
 namespace {
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs rs485ctl to its end while the gateways of this process go on.
-Outcome rs485ctl(const QStringList &arguments, int timeoutMs = 60000)
-{
-    QProcess process;
-    process.start(RS485CTL, arguments);
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, timeoutMs))
-        process.kill();
-    process.waitForFinished();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 // Runs the job of rs485ctl's engine in this process to its end.
 JobReport run(GatewayJob &job)
 {

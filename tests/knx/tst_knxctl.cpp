@@ -1,3 +1,4 @@
+#include "ctlprocess.h"
 #include "knxdserver.h"
 #include "projectwriter.h"
 
@@ -10,22 +11,9 @@
 #include <csignal>
 
 namespace {
-struct Outcome
+Outcome knxCommand(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Outcome rs485ctl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(RS485CTL, QStringList{"knx"} + arguments);
-    if (!process.waitForFinished(30000))
-        process.kill();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return rs485ctl(QStringList{"knx"} + arguments);
 }
 
 bool writeAddressBook(const QString &path, const QList<GroupAddressEntry> &entries)
@@ -55,25 +43,25 @@ private slots:
         KnxtoolListener listener(server);
         QVERIFY(server.isRunning() && listener.waitUntilListening(server));
         const QString knx = server.interfaceText();
-        QCOMPARE(rs485ctl({"write", "1/2/3", "21", "--dpt", "9.001", "--knx", knx}).exitCode, 0);
+        QCOMPARE(knxCommand({"write", "1/2/3", "21", "--dpt", "9.001", "--knx", knx}).exitCode, 0);
         QVERIFY(listener.waitFor("to 1/2/3: 0C 1A"));
-        QCOMPARE(rs485ctl({"write", "1/2/4", "2", "--length", "2 bit", "--knx", knx}).exitCode, 0);
+        QCOMPARE(knxCommand({"write", "1/2/4", "2", "--length", "2 bit", "--knx", knx}).exitCode,
+                 0);
         QVERIFY(listener.waitFor("to 1/2/4: 02"));
 
-        QProcess read;
-        read.start(RS485CTL,
-                   {"knx", "read", "1/2/5", "--dpt", "1.001", "--knx", knx, "--timeout", "20"});
+        QProcess reading;
+        reading.start(RS485CTL,
+                      {"knx", "read", "1/2/5", "--dpt", "1.001", "--knx", knx, "--timeout", "20"});
         QVERIFY(listener.waitFor("Read from", 10000));
         server.knxtool("groupsresponse", {"1/2/5", "1"});
-        QVERIFY(read.waitForFinished(20000));
-        QCOMPARE(read.exitCode(), 0);
-        QCOMPARE(read.readAllStandardOutput(), QByteArray("On\n"));
+        const Outcome answered = finish(reading);
+        QCOMPARE(std::pair(answered.exitCode, answered.out), std::pair(0, QString("On\n")));
 
-        const Outcome unanswered = rs485ctl({"read", "1/2/6", "--knx", knx, "--timeout", "0.5"});
+        const Outcome unanswered = knxCommand({"read", "1/2/6", "--knx", knx, "--timeout", "0.5"});
         QCOMPARE(unanswered.exitCode, 1);
         QCOMPARE(unanswered.err, QString("rs485ctl: no response from 1/2/6 within 0.5 s\n"));
         const Outcome refused =
-            rs485ctl({"write", "1/2/3", "300", "--length", "1 byte", "--knx", knx});
+            knxCommand({"write", "1/2/3", "300", "--length", "1 byte", "--knx", knx});
         QCOMPARE(refused.exitCode, 2);
         QVERIFY(refused.err.startsWith("rs485ctl: \"300\" is not a whole number from 0 to 255\n"));
     }
