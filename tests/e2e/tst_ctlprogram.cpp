@@ -2,7 +2,6 @@
 #include "gatewayemulator.h"
 #include "gatewayjob.h"
 #include "gatewayscan.h"
-#include "modechange.h"
 #include "projectfiles.h"
 #include "pseudoterminal.h"
 #include "sampletables.h"
@@ -347,16 +346,6 @@ private slots:
         QVERIFY(gateway->downloadComplete());
     }
 
-    void scanPrintsTheSettingsFound()
-    {
-        const auto gateway = startGateway({}, {0, 0, 1});
-        const Outcome outcome = rs485ctl({"scan", "--port", gateway->portPath()});
-        QCOMPARE(outcome.exitCode, 0);
-        const QRegularExpression found(
-            " done +1 +0 +0 +\\d+\\.\\d s +at 2400 baud, 1 stop bit, ODD\n");
-        QVERIFY2(outcome.out.contains(found), qPrintable(outcome.out));
-    }
-
     // The gateway program at 115200 baud takes a download in debug mode only;
     // through ser2net, whose RFC 2217 port carries each setting to the
     // gateway's device, the scan finds it at its 9th probe.
@@ -430,22 +419,6 @@ private slots:
         QCOMPARE(report.resends, 0);
         const QStringList differences = tableDifferences(sent, gateway->storedTables());
         QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 5).join('\n')));
-    }
-
-    // Past its time-out a frame waits for a late answer, which is its own,
-    // before it would be sent again.
-    void engineTakesALateAnswer()
-    {
-        GatewayFaults faults;
-        faults.delayMs = 300;
-        const auto gateway = startGateway(faults);
-        GatewayJob job(gateway->portPath(), DefaultGatewaySettings, {100, 1, 60000});
-        job.addTask<ModeChange>(DebugMode);
-        const JobReport report = run(job);
-        QVERIFY2(report.result == JobResult::Succeeded, qPrintable(report.message));
-        QCOMPARE(QList<int>({report.framesAnswered, report.lateAnswers, report.resends}),
-                 QList<int>({1, 1, 0}));
-        QCOMPARE(gateway->framesReceived(), 1);
     }
 
     // A port lost mid-download names how far the download got.
@@ -522,10 +495,10 @@ private slots:
         QCOMPARE(gateway->framesReceived(CMD_READ_SERIAL_PARAMETERS), 2);
     }
 
-    // The gateway program as ./run.sh and a user start it: it names its link,
-    // answers at the settings given, takes a download in debug mode only (the
-    // table-size frame is refused before the mode command and taken after),
-    // and removes the link on SIGTERM.
+    // The gateway program as ./run.sh and a user start it: it names its link
+    // and settings, takes a download in debug mode only (the table-size frame
+    // is refused before the mode command and taken after), and removes the
+    // link on SIGTERM.
     void gatewayProgram()
     {
         const QString link = dir.filePath("gateway-program");
@@ -533,26 +506,24 @@ private slots:
         gateway.start(GATEWAY_EMULATOR, {"--link", link, "--baud", "8", "--stop-bits", "2",
                                          "--parity", "1", "--require-debug-mode"});
         QTRY_VERIFY(gateway.canReadLine());
-        QVERIFY(gateway.readLine().startsWith("Gateway at " + link.toLocal8Bit()));
+        QCOMPARE(gateway.readLine(),
+                 "Gateway at " + link.toLocal8Bit() + " (115200 baud, 2 stop bits, ODD)\n");
         {
             QSerialPort tool(link);
             QVERIFY(tool.open(QIODevice::ReadWrite) && tool.setBaudRate(115200) &&
                     tool.setStopBits(QSerialPort::TwoStop));
             const QByteArray sizes = tableSizesFrame(0, 0, 0);
-            tool.write(buildFrame(CMD_READ_SERIAL_PARAMETERS, scanProbePayload()) + sizes +
-                       buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(DebugMode)) + sizes);
+            tool.write(sizes + buildFrame(CMD_SET_OPERATING_MODE, operatingModePayload(DebugMode)) +
+                       sizes);
             QByteArray answers;
-            QTRY_VERIFY((answers += tool.readAll()).size() >=
-                        ScanAnswerLength + 2 * CommandAnswerLength);
-            QCOMPARE(answers.toHex(' ').left(29), QByteArray("0c 55 06 00 08 02 01 00 72 0d"));
-            QCOMPARE(answers.size(), ScanAnswerLength + 2 * CommandAnswerLength);
-            QCOMPARE(answers.at(ScanAnswerLength + 3), char(CMD_SET_OPERATING_MODE));
-            QCOMPARE(answers.at(ScanAnswerLength + CommandAnswerLength + 3), char(CMD_TABLE_SIZES));
+            QTRY_VERIFY((answers += tool.readAll()).size() >= 2 * CommandAnswerLength);
+            QCOMPARE(answers.at(3), char(CMD_SET_OPERATING_MODE));
+            QCOMPARE(answers.at(CommandAnswerLength + 3), char(CMD_TABLE_SIZES));
         }
         gateway.terminate();
         QVERIFY(gateway.waitForFinished(5000));
-        QCOMPARE(gateway.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(gateway.exitCode(), 0);
+        QCOMPARE(std::pair(gateway.exitStatus(), gateway.exitCode()),
+                 std::pair(QProcess::NormalExit, 0));
         QVERIFY(!QFileInfo(link).isSymLink());
     }
 };

@@ -11,11 +11,6 @@
 #include <csignal>
 
 namespace {
-Outcome knxCommand(const QStringList &arguments)
-{
-    return rs485ctl(QStringList{"knx"} + arguments);
-}
-
 bool writeAddressBook(const QString &path, const QList<GroupAddressEntry> &entries)
 {
     Project project;
@@ -42,26 +37,28 @@ private slots:
         KnxdServer server;
         KnxtoolListener listener(server);
         QVERIFY(server.isRunning() && listener.waitUntilListening(server));
-        const QString knx = server.interfaceText();
-        QCOMPARE(knxCommand({"write", "1/2/3", "21", "--dpt", "9.001", "--knx", knx}).exitCode, 0);
-        QVERIFY(listener.waitFor("to 1/2/3: 0C 1A"));
-        QCOMPARE(knxCommand({"write", "1/2/4", "2", "--length", "2 bit", "--knx", knx}).exitCode,
-                 0);
-        QVERIFY(listener.waitFor("to 1/2/4: 02"));
+        const QString at = server.interfaceText();
+        for (const auto &[written, heard] :
+             {std::pair(QStringList{"1/2/3", "21", "--dpt", "9.001"}, "to 1/2/3: 0C 1A"),
+              std::pair(QStringList{"1/2/4", "2", "--length", "2 bit"}, "to 1/2/4: 02")}) {
+            QCOMPARE(rs485ctl(QStringList{"knx", "write", "--knx", at} + written).exitCode, 0);
+            QVERIFY(listener.waitFor(heard));
+        }
 
         QProcess reading;
         reading.start(RS485CTL,
-                      {"knx", "read", "1/2/5", "--dpt", "1.001", "--knx", knx, "--timeout", "20"});
+                      {"knx", "read", "1/2/5", "--dpt", "1.001", "--knx", at, "--timeout", "20"});
         QVERIFY(listener.waitFor("Read from", 10000));
         server.knxtool("groupsresponse", {"1/2/5", "1"});
         const Outcome answered = finish(reading);
         QCOMPARE(std::pair(answered.exitCode, answered.out), std::pair(0, QString("On\n")));
 
-        const Outcome unanswered = knxCommand({"read", "1/2/6", "--knx", knx, "--timeout", "0.5"});
+        const Outcome unanswered =
+            rs485ctl({"knx", "read", "1/2/6", "--knx", at, "--timeout", "0.5"});
         QCOMPARE(unanswered.exitCode, 1);
         QCOMPARE(unanswered.err, QString("rs485ctl: no response from 1/2/6 within 0.5 s\n"));
         const Outcome refused =
-            knxCommand({"write", "1/2/3", "300", "--length", "1 byte", "--knx", knx});
+            rs485ctl({"knx", "write", "1/2/3", "300", "--length", "1 byte", "--knx", at});
         QCOMPARE(refused.exitCode, 2);
         QVERIFY(refused.err.startsWith("rs485ctl: \"300\" is not a whole number from 0 to 255\n"));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "processend.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -29,7 +31,7 @@ public:
             QTest::qWaitFor([this] { return QFile::exists(socketPath()) && isBound(); }, 10000);
     }
 
-    ~KnxdServer() { stop(); }
+    ~KnxdServer() { endProcess(process); }
     KnxdServer(const KnxdServer &) = delete;
     KnxdServer &operator=(const KnxdServer &) = delete;
 
@@ -62,17 +64,6 @@ public:
     {
         process.kill();
         process.waitForFinished(5000);
-    }
-
-    void stop()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
     }
 
     static QString program(const QString &name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "processend.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -56,16 +58,7 @@ public:
             .arg(port);
     }
 
-    void stop()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
+    void stop() { endProcess(process); }
 
 private:
     // A listening socket on the port, without connecting to it.
