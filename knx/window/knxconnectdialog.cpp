@@ -34,6 +34,11 @@ KnxConnectDialog::KnxConnectDialog(const QString &given, const QStringList &rece
     choices->setObjectName("knxInterfaceList");
     searchStatus->setObjectName("knxSearchStatus");
     searchStatus->setTextFormat(Qt::PlainText);
+    // Wide enough from the start for the search's outcome, so that the
+    // buttons do not move under the pointer when it comes; longer texts wrap.
+    searchStatus->setWordWrap(true);
+    searchStatus->setMinimumWidth(searchStatus->fontMetrics().horizontalAdvance(
+        WindowText::tr("No KNX interface answered the search; type its address.")));
     searchButton->setObjectName("knxSearchButton");
 
     if (!given.isEmpty())
