@@ -399,7 +399,7 @@ private slots:
         QVERIFY(answerer->last().plainText);
         QVERIFY(!w->isPortOpen());
 
-        for (const QString &host : {"[::1]", "::1", "[::1]:2217"}) {
+        for (const QString host : {"[::1]", "::1", "[::1]:2217"}) {
             addPort(host, host.endsWith("2217") ? 2000 : 2217, 0);
             QCOMPARE(w->widget<QComboBox>("comboBoxComm")->currentText(),
                      QString("rfc2217://[::1]:2217"));
