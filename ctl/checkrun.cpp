@@ -89,7 +89,8 @@ void CheckRun::connectionFailed(const QString &reason)
 {
     if (!jobs.isEmpty())
         return;
-    writeErr(QStringLiteral("rs485ctl: %1; nothing was sent\n").arg(visible(reason)));
+    // The connection's reasons are whole sentences.
+    writeErr(QStringLiteral("rs485ctl: %1 Nothing was sent.\n").arg(visible(reason)));
     end(interruptingSignal ? 128 + *interruptingSignal : ExitUsage);
 }
 
