@@ -1,6 +1,6 @@
 #include "cemiframes.h"
 
-#include <QtEndian>
+#include "framewords.h"
 
 namespace {
 constexpr quint16 ReadApci = 0x000;
@@ -12,18 +12,6 @@ constexpr qsizetype AddressedPartSize = 7; // control fields, addresses, NPDU le
 bool isLData(quint8 code)
 {
     return code == Cemi::LDataReq || code == Cemi::LDataCon || code == Cemi::LDataInd;
-}
-
-quint16 wordAt(const QByteArray &bytes, qsizetype index)
-{
-    return qFromBigEndian<quint16>(bytes.constData() + index);
-}
-
-void appendWord(QByteArray &bytes, quint16 word)
-{
-    char big[2];
-    qToBigEndian(word, big);
-    bytes.append(big, 2);
 }
 
 std::optional<GroupService> serviceOf(quint16 apci)

@@ -1,5 +1,7 @@
 #include "knxnetipframes.h"
 
+#include "framewords.h"
+
 #include <QtEndian>
 
 namespace {
@@ -19,18 +21,6 @@ constexpr quint8 RoutingFamily = 0x05;
 quint8 byteAt(const QByteArray &bytes, qsizetype index)
 {
     return quint8(bytes.at(index));
-}
-
-quint16 wordAt(const QByteArray &bytes, qsizetype index)
-{
-    return qFromBigEndian<quint16>(bytes.constData() + index);
-}
-
-void appendWord(QByteArray &bytes, quint16 word)
-{
-    char big[2];
-    qToBigEndian(word, big);
-    bytes.append(big, 2);
 }
 
 QByteArray endpointBytes(Endpoint endpoint)
