@@ -1,7 +1,6 @@
 #include "checkreport.h"
 
 #include "consoleoutput.h"
-#include "itemtexts.h"
 #include "rowselection.h"
 #include "runreport.h"
 
@@ -21,19 +20,6 @@ int countOf(const PortCheck &port, Outcome outcome)
                       [outcome](const CheckedRow &row) { return row.result.outcome == outcome; }));
 }
 
-QString outcomeName(Outcome outcome)
-{
-    switch (outcome) {
-    case Outcome::Passed:
-        return QStringLiteral("passed");
-    case Outcome::Failed:
-        return QStringLiteral("failed");
-    case Outcome::Skipped:
-        break;
-    }
-    return QStringLiteral("skipped");
-}
-
 QStringList cellsOf(const PortCheck &port)
 {
     return {visible(port.job.port),
@@ -41,24 +27,8 @@ QStringList cellsOf(const PortCheck &port)
             QString::number(countOf(port, Outcome::Passed)),
             QString::number(countOf(port, Outcome::Failed)),
             QString::number(countOf(port, Outcome::Skipped)),
-            QStringLiteral("%1 s").arg(double(port.job.elapsedMs) / 1000, 0, 'f', 1),
+            secondsText(port.job.elapsedMs),
             visible(resultDetails(port.job))};
-}
-
-// The cells in columns as wide as their widest cell, the last one as it is.
-QString columns(const QList<QStringList> &rows)
-{
-    QList<int> widths(rows.first().size(), 0);
-    for (const QStringList &row : rows)
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = std::max(widths.at(column), int(row.at(column).size()));
-    QString text;
-    for (const QStringList &row : rows) {
-        for (int column = 0; column < row.size() - 1; ++column)
-            text += row.at(column).leftJustified(widths.at(column) + 2);
-        text += row.last() + QLatin1Char('\n');
-    }
-    return text;
 }
 
 QJsonObject rowJson(const CheckedRow &row)
@@ -73,22 +43,15 @@ QJsonObject rowJson(const CheckedRow &row)
 
 QJsonObject portJson(const PortCheck &port)
 {
-    const JobReport &job = port.job;
     QJsonArray rows;
     for (const CheckedRow &row : port.rows)
         rows.append(rowJson(row));
-    return {{"port", job.port},
-            {"result", resultName(job.result)},
-            {"step", job.step},
-            {"message", job.message},
-            {"seconds", double(job.elapsedMs) / 1000},
-            {"baudRate", baudRateTexts().at(job.line.baudIndex).toInt()},
-            {"stopBits", stopBitTexts().at(job.line.stopBitIndex)},
-            {"parity", parityTexts().at(job.line.parityIndex).toLower()},
-            {"rows", rows},
-            {"summary", QJsonObject{{"passed", countOf(port, Outcome::Passed)},
-                                    {"failed", countOf(port, Outcome::Failed)},
-                                    {"skipped", countOf(port, Outcome::Skipped)}}}};
+    QJsonObject json = jobJson(port.job);
+    json.insert("rows", rows);
+    json.insert("summary", QJsonObject{{"passed", countOf(port, Outcome::Passed)},
+                                       {"failed", countOf(port, Outcome::Failed)},
+                                       {"skipped", countOf(port, Outcome::Skipped)}});
+    return json;
 }
 } // namespace
 
@@ -122,7 +85,7 @@ QString checkSummaryTable(const QList<PortCheck> &ports)
     QList<QStringList> rows{{"PORT", "RESULT", "PASSED", "FAILED", "SKIPPED", "TIME", "DETAILS"}};
     for (const PortCheck &port : ports)
         rows << cellsOf(port);
-    return columns(rows);
+    return textColumns(rows);
 }
 
 QByteArray checkJsonReport(const KnxInterface &interface, int exitCode,

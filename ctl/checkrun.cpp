@@ -8,20 +8,13 @@
 #include "progressdisplay.h"
 #include "rowchecktask.h"
 
-namespace {
-int keyOf(TableRow where)
-{
-    return int(where.table) * 1024 + where.row;
-}
-} // namespace
-
 CheckRun::CheckRun(const Invocation &invocation, const TelegramTables &tables, QObject *parent)
     : QObject(parent)
     , invocation(invocation)
     , plans(rowCheckPlans(tables, invocation.rows))
 {
     for (const RowCheckPlan &plan : plans)
-        names.insert(keyOf(plan.where), plan.name);
+        names.insert(plan.where, plan.name);
 }
 
 // The jobs' tasks go before the connection and the sources they refer to.
@@ -140,5 +133,5 @@ void CheckRun::end(int exitCode)
 
 QString CheckRun::nameOf(TableRow where) const
 {
-    return names.value(keyOf(where));
+    return names.value(where);
 }

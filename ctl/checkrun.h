@@ -51,7 +51,7 @@ private:
 
     const Invocation invocation;
     const QList<RowCheckPlan> plans;
-    QHash<int, QString> names; // by table * 1024 + row
+    QHash<TableRow, QString> names;
     std::unique_ptr<KnxConnection> connection;
     GatewaySources sources;
     QList<GatewayJob *> jobs;

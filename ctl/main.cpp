@@ -31,6 +31,17 @@ int printPorts(bool json)
     return ExitSucceeded;
 }
 
+// Starts the run, hands it Ctrl+C and SIGTERM, and returns its exit code once
+// it has finished.
+template <typename Run> int runToEnd(Run &run)
+{
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &run, &Run::interrupt);
+    QObject::connect(&run, &Run::finished, qApp, &QCoreApplication::exit);
+    QTimer::singleShot(0, &run, &Run::start);
+    return QCoreApplication::exec();
+}
+
 int runKnx(const KnxInvocation &invocation)
 {
     if (invocation.action == KnxAction::Search)
@@ -45,11 +56,7 @@ int runKnx(const KnxInvocation &invocation)
         project = *loading.project;
     }
     KnxRun run(invocation, project.groupAddresses);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &run, &KnxRun::interrupt);
-    QObject::connect(&run, &KnxRun::finished, qApp, &QCoreApplication::exit);
-    QTimer::singleShot(0, &run, &KnxRun::start);
-    return QCoreApplication::exec();
+    return runToEnd(run);
 }
 
 int runCheck(const Invocation &invocation)
@@ -63,11 +70,7 @@ int runCheck(const Invocation &invocation)
         return ExitUsage;
     }
     CheckRun run(invocation, project->tables);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &run, &CheckRun::interrupt);
-    QObject::connect(&run, &CheckRun::finished, qApp, &QCoreApplication::exit);
-    QTimer::singleShot(0, &run, &CheckRun::start);
-    return QCoreApplication::exec();
+    return runToEnd(run);
 }
 
 int runOnGateways(const Invocation &invocation)
@@ -84,11 +87,7 @@ int runOnGateways(const Invocation &invocation)
         capture.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
 
     GatewayRun run(invocation, project.tables, &capture);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &run, &GatewayRun::interrupt);
-    QObject::connect(&run, &GatewayRun::finished, qApp, &QCoreApplication::exit);
-    QTimer::singleShot(0, &run, &GatewayRun::start);
-    return QCoreApplication::exec();
+    return runToEnd(run);
 }
 } // namespace
 

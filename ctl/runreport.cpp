@@ -5,16 +5,10 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 
 namespace {
-QString seconds(qint64 ms)
-{
-    return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 1);
-}
-
 QStringList cellsOf(const JobReport &report)
 {
     return {visible(report.port),
@@ -22,20 +16,30 @@ QStringList cellsOf(const JobReport &report)
             QString::number(report.framesAnswered),
             QString::number(report.lateAnswers),
             QString::number(report.resends),
-            seconds(report.elapsedMs),
+            secondsText(report.elapsedMs),
             visible(resultDetails(report))};
 }
-
-QString rowText(const QStringList &cells, const QList<int> &widths)
-{
-    QString row;
-    for (int column = 0; column < cells.size(); ++column) {
-        const bool last = column == cells.size() - 1;
-        row += last ? cells.at(column) : cells.at(column).leftJustified(widths.at(column) + 2);
-    }
-    return row + QLatin1Char('\n');
-}
 } // namespace
+
+QString secondsText(qint64 ms)
+{
+    return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 1);
+}
+
+QString textColumns(const QList<QStringList> &rows)
+{
+    QList<int> widths(rows.first().size(), 0);
+    for (const QStringList &row : rows)
+        for (int column = 0; column < row.size(); ++column)
+            widths[column] = std::max(widths.at(column), int(row.at(column).size()));
+    QString text;
+    for (const QStringList &row : rows) {
+        for (int column = 0; column < row.size() - 1; ++column)
+            text += row.at(column).leftJustified(widths.at(column) + 2);
+        text += row.last() + QLatin1Char('\n');
+    }
+    return text;
+}
 
 int exitCodeOf(const QList<JobReport> &reports, std::optional<int> interruptingSignal)
 {
@@ -85,31 +89,30 @@ QString summaryTable(const QList<JobReport> &reports)
     QList<QStringList> rows{{"PORT", "RESULT", "FRAMES", "LATE", "RETRIES", "TIME", "DETAILS"}};
     for (const JobReport &report : reports)
         rows << cellsOf(report);
-    QList<int> widths(rows.first().size(), 0);
-    for (const QStringList &row : rows)
-        for (int column = 0; column < row.size(); ++column)
-            widths[column] = std::max(widths.at(column), int(row.at(column).size()));
-    QString table;
-    for (const QStringList &row : rows)
-        table += rowText(row, widths);
-    return table;
+    return textColumns(rows);
+}
+
+QJsonObject jobJson(const JobReport &report)
+{
+    return {{"port", report.port},
+            {"result", resultName(report.result)},
+            {"step", report.step},
+            {"message", report.message},
+            {"seconds", double(report.elapsedMs) / 1000},
+            {"baudRate", baudRateTexts().at(report.line.baudIndex).toInt()},
+            {"stopBits", stopBitTexts().at(report.line.stopBitIndex)},
+            {"parity", parityTexts().at(report.line.parityIndex).toLower()}};
 }
 
 QByteArray jsonReport(const QString &command, int exitCode, const QList<JobReport> &reports)
 {
     QJsonArray ports;
     for (const JobReport &report : reports) {
-        ports.append(QJsonObject{{"port", report.port},
-                                 {"result", resultName(report.result)},
-                                 {"step", report.step},
-                                 {"message", report.message},
-                                 {"framesAnswered", report.framesAnswered},
-                                 {"lateAnswers", report.lateAnswers},
-                                 {"retries", report.resends},
-                                 {"seconds", double(report.elapsedMs) / 1000},
-                                 {"baudRate", baudRateTexts().at(report.line.baudIndex).toInt()},
-                                 {"stopBits", stopBitTexts().at(report.line.stopBitIndex)},
-                                 {"parity", parityTexts().at(report.line.parityIndex).toLower()}});
+        QJsonObject port = jobJson(report);
+        port.insert("framesAnswered", report.framesAnswered);
+        port.insert("lateAnswers", report.lateAnswers);
+        port.insert("retries", report.resends);
+        ports.append(port);
     }
     return visibleJson(
         QJsonDocument(QJsonObject{{"command", command}, {"exitCode", exitCode}, {"ports", ports}})

@@ -3,6 +3,7 @@
 #include "gatewayjob.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -20,8 +21,17 @@ QString resultName(JobResult result);
 // What the job did, or the failed step and why.
 QString resultDetails(const JobReport &report);
 
+// "12.3 s"
+QString secondsText(qint64 ms);
+// The rows of cells in columns as wide as their widest cell, the last as it is.
+QString textColumns(const QList<QStringList> &rows);
+
 // One row per port: port, result, frames answered, of them late, retries, time,
 // details.
 QString summaryTable(const QList<JobReport> &reports);
+
+// What every port's JSON report holds: port, result, step, message, seconds and
+// the line's settings.
+QJsonObject jobJson(const JobReport &report);
 
 QByteArray jsonReport(const QString &command, int exitCode, const QList<JobReport> &reports);

@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace {
 struct Text
 {
@@ -63,8 +61,7 @@ void addCheckedColumn(ReportTable &report, TelegramTable table,
 QString checkSummary(const QList<RowCheckResult> &results, int rows)
 {
     const auto count = [&](RowCheckResult::Outcome outcome) {
-        return int(std::count_if(results.cbegin(), results.cend(),
-                                 [&](const RowCheckResult &r) { return r.outcome == outcome; }));
+        return outcomeCount(results, outcome);
     };
     return Text::tr("%1 of %2 rows passed, %3 failed, %4 skipped, %5 not checked")
         .arg(count(RowCheckResult::Outcome::Passed))

@@ -78,10 +78,6 @@ SiteDetails siteOfCells(const QStringList &cells)
     return {cells.value(0), cells.value(1), cells.value(2), cells.value(3)};
 }
 
-namespace {
-const char *const outcomeWords[] = {"passed", "failed", "skipped"};
-} // namespace
-
 const TableFormat &checkResultTableFormat()
 {
     static const TableFormat format = {
@@ -98,7 +94,7 @@ QStringList checkResultCells(const RowCheckResult &result)
     return {telegramTableFormat(result.where.table).name,
             QString::number(result.where.row),
             result.time.toString(Qt::ISODateWithMs),
-            QLatin1String(outcomeWords[int(result.outcome)]),
+            outcomeName(result.outcome),
             result.words,
             result.rowText,
             QString::number(result.reactionMs)};
@@ -111,16 +107,15 @@ std::optional<RowCheckResult> checkResultOfCells(const QStringList &cells)
         std::find_if(std::begin(telegramTables), std::end(telegramTables), [&](TelegramTable kind) {
             return telegramTableFormat(kind).name == cells.value(0);
         });
-    const auto outcome =
-        std::find(std::begin(outcomeWords), std::end(outcomeWords), cells.value(3));
+    const std::optional<RowCheckResult::Outcome> outcome = outcomeNamed(cells.value(3));
     bool rowOk = false;
     result.where.row = cells.value(1).toInt(&rowOk);
     result.time = QDateTime::fromString(cells.value(2), Qt::ISODateWithMs);
-    if (table == std::end(telegramTables) || outcome == std::end(outcomeWords) || !rowOk ||
-        result.where.row < 0 || !result.time.isValid())
+    if (table == std::end(telegramTables) || !outcome || !rowOk || result.where.row < 0 ||
+        !result.time.isValid())
         return std::nullopt;
     result.where.table = *table;
-    result.outcome = RowCheckResult::Outcome(outcome - std::begin(outcomeWords));
+    result.outcome = *outcome;
     result.words = cells.value(4);
     result.rowText = cells.value(5);
     result.reactionMs = cells.value(6).toInt();

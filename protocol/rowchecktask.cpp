@@ -7,8 +7,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
 namespace {
 struct Text
 {
@@ -66,10 +64,7 @@ RowCheckTask::~RowCheckTask()
 
 int RowCheckTask::failed() const
 {
-    return int(
-        std::count_if(checkResults.cbegin(), checkResults.cend(), [](const RowCheckResult &result) {
-            return result.outcome == RowCheckResult::Outcome::Failed;
-        }));
+    return outcomeCount(checkResults, RowCheckResult::Outcome::Failed);
 }
 
 QString RowCheckTask::awaited() const
@@ -142,16 +137,10 @@ void RowCheckTask::nextRow()
         waitForQuiet();
         return;
     }
-    int passed = 0;
-    int failed = 0;
-    for (const RowCheckResult &result : checkResults) {
-        passed += result.outcome == RowCheckResult::Outcome::Passed;
-        failed += result.outcome == RowCheckResult::Outcome::Failed;
-    }
     succeed(QStringLiteral("%1 passed, %2 failed, %3 skipped")
-                .arg(passed)
-                .arg(failed)
-                .arg(total() - passed - failed));
+                .arg(outcomeCount(checkResults, RowCheckResult::Outcome::Passed))
+                .arg(failed())
+                .arg(outcomeCount(checkResults, RowCheckResult::Outcome::Skipped)));
 }
 
 void RowCheckTask::waitForQuiet()
@@ -408,5 +397,6 @@ void RowCheckTask::endRow(RowCheckResult::Outcome outcome, const QString &words)
 void RowCheckTask::busLost(const QString &reason)
 {
     RowCheckTask::stop();
+    lostKnx = true;
     fail(QStringLiteral("the KNX connection was lost: %1").arg(reason));
 }

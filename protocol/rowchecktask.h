@@ -49,6 +49,8 @@ public:
     // Checks of several gateways on one connection share the sources.
     void shareSources(GatewaySources *sources);
     const QList<RowCheckResult> &results() const { return checkResults; }
+    // The task failed because the KNX connection was lost.
+    bool knxLost() const { return lostKnx; }
 
 signals:
     void rowChecked(const RowCheckResult &result);
@@ -97,4 +99,5 @@ private:
     std::optional<PortSettings> lineBefore; // set back after a row at another baud rate
     std::optional<quint16> gatewaySource;
     bool learning = false;
+    bool lostKnx = false;
 };

@@ -5,12 +5,46 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 };
+
+constexpr RowCheckResult::Outcome outcomes[] = {RowCheckResult::Outcome::Passed,
+                                                RowCheckResult::Outcome::Failed,
+                                                RowCheckResult::Outcome::Skipped};
 } // namespace
+
+QString outcomeName(RowCheckResult::Outcome outcome)
+{
+    switch (outcome) {
+    case RowCheckResult::Outcome::Passed:
+        return QStringLiteral("passed");
+    case RowCheckResult::Outcome::Failed:
+        return QStringLiteral("failed");
+    case RowCheckResult::Outcome::Skipped:
+        break;
+    }
+    return QStringLiteral("skipped");
+}
+
+std::optional<RowCheckResult::Outcome> outcomeNamed(const QString &name)
+{
+    for (const RowCheckResult::Outcome outcome : outcomes) {
+        if (outcomeName(outcome) == name)
+            return outcome;
+    }
+    return std::nullopt;
+}
+
+int outcomeCount(const QList<RowCheckResult> &results, RowCheckResult::Outcome outcome)
+{
+    return int(std::count_if(results.cbegin(), results.cend(),
+                             [outcome](const auto &result) { return result.outcome == outcome; }));
+}
 
 QString tableRowText(TableRow where)
 {
@@ -27,17 +61,16 @@ QString checkedRowText(const TelegramTables &tables, TableRow where)
 QList<RowCheckResult> resultsThatHold(const QList<RowCheckResult> &results,
                                       const TelegramTables &tables)
 {
-    QHash<int, qsizetype> placeOfRow; // table * 1024 + row
+    QHash<TableRow, qsizetype> placeOfRow;
     QList<RowCheckResult> holding;
     for (const RowCheckResult &result : results) {
         const QString now = checkedRowText(tables, result.where);
         if (now.isNull() || now != result.rowText)
             continue;
-        const int key = int(result.where.table) * 1024 + result.where.row;
-        if (placeOfRow.contains(key)) {
-            holding[placeOfRow.value(key)] = result;
+        if (placeOfRow.contains(result.where)) {
+            holding[placeOfRow.value(result.where)] = result;
         } else {
-            placeOfRow.insert(key, holding.size());
+            placeOfRow.insert(result.where, holding.size());
             holding << result;
         }
     }

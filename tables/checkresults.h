@@ -3,8 +3,11 @@
 #include "telegramtables.h"
 
 #include <QDateTime>
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // A row of a table, its index from 0.
 struct TableRow
@@ -14,6 +17,11 @@ struct TableRow
 
     friend bool operator==(TableRow a, TableRow b) { return a.table == b.table && a.row == b.row; }
 };
+
+inline size_t qHash(TableRow where, size_t seed = 0)
+{
+    return qHashMulti(seed, int(where.table), where.row);
+}
 
 // "485 to KNX row 3": the row as the window and rs485ctl count it, from 1.
 QString tableRowText(TableRow where);
@@ -33,6 +41,14 @@ struct RowCheckResult
 
     bool passed() const { return outcome == Outcome::Passed; }
 };
+
+// "passed", "failed" or "skipped", as project files and rs485ctl's reports
+// keep them; the outcome of such a name.
+QString outcomeName(RowCheckResult::Outcome outcome);
+std::optional<RowCheckResult::Outcome> outcomeNamed(const QString &name);
+
+// How many of the results have the outcome.
+int outcomeCount(const QList<RowCheckResult> &results, RowCheckResult::Outcome outcome);
 
 // The text a result's row is compared by.
 QString checkedRowText(const TelegramTables &tables, TableRow where);

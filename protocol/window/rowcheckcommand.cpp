@@ -104,26 +104,24 @@ void RowCheckCommand::finished(GatewayTask *ended)
     if (progress)
         progress->close();
     if (!task->succeeded()) {
-        const bool busLost = task->outcome().startsWith(QLatin1String("the KNX connection"));
         sumUp(QMessageBox::Warning, WindowText::tr("Check rows"),
-              busLost ? WindowText::tr("The check stopped: the KNX connection was lost.")
-                      : WindowText::tr("The gateway does not answer the working-mode command: "
-                                       "connect it and check that it listens at the settings "
-                                       "shown (Scan finds them), then check again."));
+              task->knxLost()
+                  ? WindowText::tr("The check stopped: the KNX connection was lost.")
+                  : WindowText::tr("The gateway does not answer the working-mode command: "
+                                   "connect it and check that it listens at the settings "
+                                   "shown (Scan finds them), then check again."));
         return;
     }
-    int passed = 0;
-    int failed = 0;
+    const QList<RowCheckResult> &results = task->results();
+    const int passed = outcomeCount(results, RowCheckResult::Outcome::Passed);
+    const int failed = task->failed();
+    const int skipped = outcomeCount(results, RowCheckResult::Outcome::Skipped);
     QStringList failures;
-    for (const RowCheckResult &result : task->results()) {
-        passed += result.passed();
-        if (result.outcome != RowCheckResult::Outcome::Failed)
-            continue;
-        ++failed;
-        if (failures.size() < MostFailuresListed)
+    for (const RowCheckResult &result : results) {
+        if (result.outcome == RowCheckResult::Outcome::Failed &&
+            failures.size() < MostFailuresListed)
             failures << tableRowText(result.where) + ": " + result.words;
     }
-    const int skipped = task->total() - passed - failed;
     sumUp(failed > 0 ? QMessageBox::Warning : QMessageBox::Information,
           WindowText::tr("Check rows"),
           WindowText::tr("%1 passed, %2 failed, %3 skipped.").arg(passed).arg(failed).arg(skipped) +
